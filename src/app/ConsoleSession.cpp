@@ -1,0 +1,93 @@
+#include "ConsoleSession.h"
+
+#include "core/Scheduler.h"
+#include "engine/Synthesizer.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+ConsoleSession::ConsoleSession(Scheduler& scheduler, const Synthesizer& speech,
+                               std::function<void(const std::string&)> onPhrase,
+                               std::function<void()> onEnd)
+    : scheduler_(scheduler)
+    , speech_(speech)
+    , onPhrase_(std::move(onPhrase))
+    , onEnd_(std::move(onEnd))
+    , settle_(scheduler, "consoleSettle", settleMs, [this] { onSettled(); })
+{
+}
+
+ConsoleSession::~ConsoleSession()
+{
+    // The reader blocks in read(); at exit the process takes it down with everything else.
+    if (reader_.joinable())
+        reader_.detach();
+}
+
+void ConsoleSession::start()
+{
+    reader_ = std::thread([this] { readInput(); });
+    settle_.start();
+}
+
+void ConsoleSession::readInput()
+{
+    std::string pending;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        pending.append(buffer, static_cast<std::size_t>(got));
+        std::size_t start = 0;
+        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
+            std::string line = pending.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            scheduler_.post([this, line = std::move(line)]() mutable {
+                lines_.push_back(std::move(line));
+            });
+        }
+        pending.erase(0, start);
+    }
+    // A last line without a line end is still a line.
+    if (!pending.empty()) {
+        if (pending.back() == '\r')
+            pending.pop_back();
+        scheduler_.post([this, line = std::move(pending)]() mutable {
+            lines_.push_back(std::move(line));
+        });
+    }
+    scheduler_.post([this] { endOfInput_ = true; });
+}
+
+void ConsoleSession::onSettled()
+{
+    if (ended_)
+        return;
+    if (speech_.isSpeaking()) {
+        speechPending_ = true;
+        return;
+    }
+    if (speechPending_) {
+        // Speech has just ended: a full settle interval runs from here.
+        speechPending_ = false;
+        return;
+    }
+    if (!lines_.empty()) {
+        std::string line = std::move(lines_.front());
+        lines_.pop_front();
+        onPhrase_(line);
+        // Restart so that a full settle interval passes after this line's effects.
+        settle_.stop();
+        settle_.start();
+        return;
+    }
+    if (endOfInput_) {
+        ended_ = true;
+        settle_.stop();
+        onEnd_();
+    }
+}

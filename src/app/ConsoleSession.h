@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/Timer.h"
+
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class Scheduler;
+class Synthesizer;
+
+// Feeds phrases from standard input, one per line, as if heard. A line is handed over only when
+// the previous one's effects have settled: its speech has ended and every timer that keeps the
+// program's state (all tick within 10 ms) has ticked since. So the same input always gives the
+// same output. At the end of the input the session ends.
+class ConsoleSession {
+public:
+    static constexpr int settleMs = 30;
+
+    ConsoleSession(Scheduler& scheduler, const Synthesizer& speech,
+                   std::function<void(const std::string&)> onPhrase, std::function<void()> onEnd);
+    ~ConsoleSession();
+
+    void start();
+
+private:
+    void readInput();
+    void onSettled();
+
+    Scheduler& scheduler_;
+    const Synthesizer& speech_;
+    std::function<void(const std::string&)> onPhrase_;
+    std::function<void()> onEnd_;
+    std::deque<std::string> lines_; // touched on the user-interface thread only
+    bool endOfInput_ = false;
+    bool ended_ = false;
+    bool speechPending_ = false;
+    Timer settle_;
+    std::thread reader_;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/Synthesizer.h"
+
+// Passes everything to the real synthesizer and writes every sentence it is asked to speak to the
+// console's standard output.
+class EchoingSynthesizer final : public Synthesizer {
+public:
+    explicit EchoingSynthesizer(Synthesizer& inner);
+
+    void speak(const std::string& text) override;
+    void stopSpeaking() override { inner_.stopSpeaking(); }
+    void setIntegerSetting(int value) override { inner_.setIntegerSetting(value); }
+    bool isSpeaking() const override { return inner_.isSpeaking(); }
+
+private:
+    Synthesizer& inner_;
+};

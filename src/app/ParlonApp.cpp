@@ -1,0 +1,113 @@
+#include "ParlonApp.h"
+
+#include "ConsoleMessageBox.h"
+#include "ConsoleSession.h"
+#include "ControlServer.h"
+#include "EchoingSynthesizer.h"
+#include "ProgramOptions.h"
+#include "TerminationSignals.h"
+#include "brain/BrainPaths.h"
+#include "bubble/bubble.h"
+#include "character/frmSmiley.h"
+#include "core/Log.h"
+#include "core/SystemClock.h"
+#include "editor/Form2.h"
+#include "engine/NullRecognizer.h"
+#include "engine/SilentSynthesizer.h"
+#include "platform/NullTray.h"
+#include "platform/linux/PosixProgramLauncher.h"
+#include "platform/linux/QtClipboard.h"
+#include "platform/linux/QtMessageBox.h"
+#include "platform/linux/QtScheduler.h"
+#include "platform/linux/XTestKeySender.h"
+#include "shell/Form1.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+int ParlonApp::run(int argc, char** argv)
+{
+    Log::setProgramName("parlon");
+    const ProgramOptions options =
+        ProgramOptions::parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "parlon: %s\nTry \"parlon --help\".\n", options.error.c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(ProgramOptions::usage().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::puts("parlon 2.0.0");
+        return 0;
+    }
+    if (options.console)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("parlon");
+    QApplication::setApplicationDisplayName("Parlon");
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ControlServer control;
+    const Status listening = control.listen();
+    if (!listening) {
+        if (!options.console && ControlServer::anotherInstanceAnswers()) {
+            Log::info("Parlon is already running");
+            return 1;
+        }
+        Log::report("parlonctl cannot reach this program", listening);
+    }
+
+    QtScheduler scheduler;
+    SystemClock clock;
+    XTestKeySender keys;
+    QtClipboard clipboard;
+    PosixProgramLauncher launcher;
+    ConsoleMessageBox consoleMessages;
+    QtMessageBox windowMessages;
+    MessageBox& messages = options.console ? static_cast<MessageBox&>(consoleMessages) : windowMessages;
+    NullTray tray;
+
+    SilentSynthesizer silent(scheduler, options.speech == ProgramOptions::Speech::Instant
+                                            ? SilentSynthesizer::Pace::Instant
+                                            : SilentSynthesizer::Pace::RealTime);
+    Synthesizer* voice = &silent;
+    std::unique_ptr<EchoingSynthesizer> echo;
+    if (options.console) {
+        echo = std::make_unique<EchoingSynthesizer>(*voice);
+        voice = echo.get();
+    }
+    NullRecognizer ears;
+
+    const auto folder = BrainPaths::defaultFolder();
+    if (folder.empty())
+        Log::warning("neither XDG_DATA_HOME nor HOME says where the brain lives");
+    Form1 form1(Form1::Parts{scheduler, ears, *voice, clock, keys, clipboard, launcher, messages,
+                             tray, BrainPaths::inFolder(folder)});
+    Form2 form2(form1, scheduler);
+    frmSmiley character(form1, scheduler);
+    bubble speechBubble;
+    form1.attachWindows(&form2, &character, &speechBubble);
+
+    control.addCommand("say", [&form1](const std::string& phrase, std::vector<std::string>&) {
+        form1.onPhrase(phrase);
+        return Status::success();
+    });
+    QObject::connect(&form1, &Form1::quitRequested, &app, [&] {
+        QApplication::exit(form1.shutdownStatus().ok() ? 0 : 1);
+    });
+    TerminationSignals terminationSignals([&form1] { form1.ExitClick(); });
+
+    form1.load();
+    std::unique_ptr<ConsoleSession> session;
+    if (options.console) {
+        session = std::make_unique<ConsoleSession>(
+            scheduler, *voice, [&form1](const std::string& line) { form1.onPhrase(line); },
+            [&form1] { form1.ExitClick(); });
+        session->start();
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// parlon's command line.
+struct ProgramOptions {
+    enum class Speech { Auto, Silent, Instant };
+
+    bool console = false;
+    bool help = false;
+    bool version = false;
+    Speech speech = Speech::Auto;
+    std::string error; // set when the command line is wrong
+
+    static ProgramOptions parse(const std::vector<std::string>& arguments);
+    static std::string usage();
+};

@@ -1,0 +1,3 @@
+#include "ParlonApp.h"
+
+int main(int argc, char** argv) { return ParlonApp().run(argc, argv); }

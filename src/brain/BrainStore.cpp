@@ -1,0 +1,195 @@
+#include "BrainStore.h"
+
+#include "BrainFileFormat.h"
+#include "core/AtomicFileSet.h"
+#include "core/FileAccess.h"
+#include "core/Log.h"
+#include "core/TextCodec.h"
+#include "engine/Recognizer.h"
+
+BrainStore::BrainStore(Recognizer& recognizer, BrainPaths paths, BrainLists mainLists)
+    : recognizer_(recognizer)
+    , paths_(std::move(paths))
+    , main_(mainLists)
+{
+}
+
+void BrainStore::attachEditorLists(BrainLists editorLists) { editor_.emplace(editorLists); }
+
+Status BrainStore::createMissingFiles()
+{
+    Status status = FileAccess::ensureFolder(paths_.folder);
+    if (!status)
+        return status;
+    for (const auto* path : {&paths_.listen, &paths_.commandi, &paths_.action})
+        status.also(FileAccess::createIfMissing(*path));
+    return status;
+}
+
+void BrainStore::fillList(EntryList& mainList, EntryList* editorList,
+                          std::vector<std::string> values)
+{
+    if (editorList) {
+        mainList.appendAll(values);
+        editorList->appendAll(std::move(values));
+    } else {
+        mainList.appendAll(std::move(values));
+    }
+}
+
+Status BrainStore::LoadBrain()
+{
+    recognizer_.deactivate();
+    Status status = recognizer_.loadGrammarFromFile(paths_.listen.string());
+    if (status)
+        status = recognizer_.activate();
+
+    truncated_ = false;
+    unreadable_.clear();
+    struct Source {
+        const std::filesystem::path& path;
+        bool isPhraseFile;
+        EntryList& mainList;
+        EntryList* editorList;
+    };
+    // The editor's type list and argument list are its second and third lists, the other way
+    // round from the main window; each field still goes to its own list.
+    const Source sources[] = {
+        {paths_.listen, true, main_.phrases, editor_ ? &editor_->phrases : nullptr},
+        {paths_.commandi, false, main_.arguments, editor_ ? &editor_->arguments : nullptr},
+        {paths_.action, false, main_.types, editor_ ? &editor_->types : nullptr},
+    };
+    std::string bytes;
+    std::string error;
+    for (const auto& source : sources) {
+        const auto result = FileAccess::readWholeFile(source.path, bytes, error);
+        if (result == FileAccess::ReadResult::Failed) {
+            unreadable_.push_back(source.path.string());
+            status.also(Status::failure("could not read " + error));
+            continue;
+        }
+        const std::string text = TextCodec::decode(bytes);
+        auto values = source.isPhraseFile ? BrainFileFormat::phrasesFromText(text)
+                                          : BrainFileFormat::valuesFromText(text);
+        if (values.size() > static_cast<std::size_t>(BrainFileFormat::maxEntries)) {
+            Log::warning(source.path.string() + " holds " + std::to_string(values.size()) +
+                         " entries; a brain holds at most " +
+                         std::to_string(BrainFileFormat::maxEntries) +
+                         ", the rest were not loaded");
+            values.resize(BrainFileFormat::maxEntries);
+            truncated_ = true;
+        }
+        fillList(source.mainList, source.editorList, std::move(values));
+    }
+    return status;
+}
+
+Status BrainStore::SaveBrain()
+{
+    if (!unreadable_.empty()) {
+        std::string names;
+        for (const auto& name : unreadable_)
+            names += (names.empty() ? "" : ", ") + name;
+        return Status::failure("the brain was not saved, because " + names +
+                               " could not be read when it was loaded and would be lost");
+    }
+    std::vector<std::string> phrases;
+    std::vector<std::string> arguments;
+    std::vector<std::string> types;
+    const int count = main_.phrases.count();
+    phrases.reserve(static_cast<std::size_t>(count));
+    arguments.reserve(static_cast<std::size_t>(count));
+    types.reserve(static_cast<std::size_t>(count));
+    int skipped = 0;
+    for (int p = 0; p < count; ++p) {
+        std::string phrase = main_.phrases.item(p);
+        std::string argument = main_.arguments.itemOrEmpty(p);
+        std::string type = main_.types.itemOrEmpty(p);
+        // Writing one field of an entry without the others would shift every later entry.
+        if (phrase.empty() || argument.empty() || type.empty() ||
+            phrases.size() == static_cast<std::size_t>(BrainFileFormat::maxEntries)) {
+            ++skipped;
+            continue;
+        }
+        phrases.push_back(std::move(phrase));
+        arguments.push_back(std::move(argument));
+        types.push_back(std::move(type));
+    }
+    if (skipped > 0)
+        Log::warning(std::to_string(skipped) +
+                     " incomplete or surplus entries were left out of the saved brain");
+
+    AtomicFileSet files;
+    files.add(paths_.listen, TextCodec::encodeForFile(BrainFileFormat::phraseFileText(phrases)));
+    files.add(paths_.commandi, TextCodec::encodeForFile(BrainFileFormat::valueFileText(arguments)));
+    files.add(paths_.action, TextCodec::encodeForFile(BrainFileFormat::valueFileText(types)));
+    return files.commit();
+}
+
+void BrainStore::clearAllLists()
+{
+    main_.clear();
+    if (editor_) {
+        editor_->phrases.clear();
+        editor_->types.clear();
+        editor_->arguments.clear();
+    }
+}
+
+void BrainStore::rebuildEditorListsFromMain()
+{
+    main_.selectAll(-1);
+    if (!editor_)
+        return;
+    for (auto [from, to] : {std::pair{&main_.phrases, &editor_->phrases},
+                            std::pair{&main_.types, &editor_->types},
+                            std::pair{&main_.arguments, &editor_->arguments}}) {
+        std::vector<std::string> values;
+        values.reserve(static_cast<std::size_t>(from->count()));
+        for (int i = 0; i < from->count(); ++i)
+            values.push_back(from->item(i));
+        to->clear();
+        to->appendAll(std::move(values));
+    }
+}
+
+Status BrainStore::saveAndReload()
+{
+    Status saved = SaveBrain();
+    if (!saved) {
+        rebuildEditorListsFromMain();
+        return saved;
+    }
+    clearAllLists();
+    return LoadBrain();
+}
+
+Status BrainStore::saveAtShutdown()
+{
+    if (truncated_) {
+        Log::warning("the brain was not saved at exit, so that the entries that could not be "
+                     "loaded stay in its files");
+        return Status::success();
+    }
+    return SaveBrain();
+}
+
+bool BrainStore::maySeed() const { return unreadable_.empty(); }
+
+Status BrainStore::backupFiles() const
+{
+    AtomicFileSet copies;
+    std::string bytes;
+    std::string error;
+    for (const auto* path : {&paths_.listen, &paths_.commandi, &paths_.action}) {
+        const auto result = FileAccess::readWholeFile(*path, bytes, error);
+        if (result == FileAccess::ReadResult::Failed)
+            return Status::failure("could not keep a copy of " + error);
+        if (result == FileAccess::ReadResult::Read && !bytes.empty()) {
+            std::filesystem::path copy = *path;
+            copy += ".bak";
+            copies.add(copy, bytes);
+        }
+    }
+    return copies.commit();
+}

@@ -1,0 +1,39 @@
+#include "Timer.h"
+
+#include "Scheduler.h"
+
+#include <algorithm>
+
+Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, std::function<void()> onTick)
+    : scheduler_(scheduler)
+    , name_(std::move(name))
+    , intervalMs_(std::max(1, intervalMs))
+    , onTick_(std::move(onTick))
+{
+}
+
+Timer::~Timer() { scheduler_.forgetTimer(*this); }
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    if (enabled_)
+        scheduler_.armTimer(*this);
+    else
+        scheduler_.disarmTimer(*this);
+}
+
+void Timer::setInterval(int intervalMs)
+{
+    intervalMs_ = std::max(1, intervalMs);
+    if (enabled_)
+        scheduler_.armTimer(*this);
+}
+
+void Timer::fire()
+{
+    if (enabled_ && onTick_)
+        onTick_();
+}
