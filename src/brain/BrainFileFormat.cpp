@@ -1,7 +1,7 @@
 #include "BrainFileFormat.h"
 
 namespace {
-std::size_t totalSize(const std::vector<std::string>& values)
+std::size_t totalSize(const std::vector<std::string_view>& values)
 {
     std::size_t size = 0;
     for (const auto& value : values)
@@ -10,7 +10,7 @@ std::size_t totalSize(const std::vector<std::string>& values)
 }
 } // namespace
 
-std::string BrainFileFormat::phraseFileText(const std::vector<std::string>& phrases)
+std::string BrainFileFormat::phraseFileText(const std::vector<std::string_view>& phrases)
 {
     std::string text;
     text.reserve(64 + totalSize(phrases) + phrases.size() * (phrasePrefix.size() + 2));
@@ -24,7 +24,7 @@ std::string BrainFileFormat::phraseFileText(const std::vector<std::string>& phra
     return text;
 }
 
-std::string BrainFileFormat::valueFileText(const std::vector<std::string>& values)
+std::string BrainFileFormat::valueFileText(const std::vector<std::string_view>& values)
 {
     std::string text;
     text.reserve(totalSize(values) + values.size() * 4);

@@ -14,8 +14,8 @@ public:
     static constexpr std::string_view phrasePrefix = "<start>=";
     static constexpr std::string_view lineEnd = "\r\n";
 
-    static std::string phraseFileText(const std::vector<std::string>& phrases);
-    static std::string valueFileText(const std::vector<std::string>& values);
+    static std::string phraseFileText(const std::vector<std::string_view>& phrases);
+    static std::string valueFileText(const std::vector<std::string_view>& values);
 
     // Readers skip empty lines, so files with and without separator lines read alike. A line ends
     // at CR, at CR LF, or at a lone LF (a file edited with a Linux text editor).

@@ -7,6 +7,8 @@
 #include "core/TextCodec.h"
 #include "engine/Recognizer.h"
 
+#include <deque>
+
 BrainStore::BrainStore(Recognizer& recognizer, BrainPaths paths, BrainLists mainLists)
     : recognizer_(recognizer)
     , paths_(std::move(paths))
@@ -93,27 +95,33 @@ Status BrainStore::SaveBrain()
         return Status::failure("the brain was not saved, because " + names +
                                " could not be read when it was loaded and would be lost");
     }
-    std::vector<std::string> phrases;
-    std::vector<std::string> arguments;
-    std::vector<std::string> types;
+    std::vector<std::string_view> phrases;
+    std::vector<std::string_view> arguments;
+    std::vector<std::string_view> types;
+    std::deque<std::string> copies; // for lists that cannot lend their strings
+    auto field = [&copies](const EntryList& list, int index) -> std::string_view {
+        if (const std::string* held = list.itemIfHeld(index))
+            return *held;
+        return copies.emplace_back(list.itemOrEmpty(index));
+    };
     const int count = main_.phrases.count();
     phrases.reserve(static_cast<std::size_t>(count));
     arguments.reserve(static_cast<std::size_t>(count));
     types.reserve(static_cast<std::size_t>(count));
     int skipped = 0;
     for (int p = 0; p < count; ++p) {
-        std::string phrase = main_.phrases.item(p);
-        std::string argument = main_.arguments.itemOrEmpty(p);
-        std::string type = main_.types.itemOrEmpty(p);
+        const std::string_view phrase = field(main_.phrases, p);
+        const std::string_view argument = field(main_.arguments, p);
+        const std::string_view type = field(main_.types, p);
         // Writing one field of an entry without the others would shift every later entry.
         if (phrase.empty() || argument.empty() || type.empty() ||
             phrases.size() == static_cast<std::size_t>(BrainFileFormat::maxEntries)) {
             ++skipped;
             continue;
         }
-        phrases.push_back(std::move(phrase));
-        arguments.push_back(std::move(argument));
-        types.push_back(std::move(type));
+        phrases.push_back(phrase);
+        arguments.push_back(argument);
+        types.push_back(type);
     }
     if (skipped > 0)
         Log::warning(std::to_string(skipped) +

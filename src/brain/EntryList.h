@@ -26,6 +26,10 @@ public:
             append(std::move(value));
     }
 
+    // Lists that hold their strings can lend them out, which spares the copies when a whole
+    // brain is written; the others answer null and are read through item().
+    virtual const std::string* itemIfHeld(int) const { return nullptr; }
+
     bool hasIndex(int index) const { return index >= 0 && index < count(); }
     // The item, or an empty text for an index the list does not have (a hand-edited brain can
     // have lists of unequal length).

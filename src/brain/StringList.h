@@ -14,6 +14,10 @@ public:
     int selectedIndex() const override { return selected_; }
     void setSelectedIndex(int index) override;
     void appendAll(std::vector<std::string> values) override;
+    const std::string* itemIfHeld(int index) const override
+    {
+        return hasIndex(index) ? &items_[static_cast<std::size_t>(index)] : nullptr;
+    }
 
     const std::vector<std::string>& items() const { return items_; }
 

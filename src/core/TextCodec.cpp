@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -32,10 +33,20 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
+// Eight bytes at a time: a brain is megabytes of mostly plain text, read and written often.
 bool isAscii(std::string_view bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const char* p = bytes.data();
+    std::size_t n = bytes.size();
+    std::uint64_t high = 0;
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        high |= word;
+    }
+    for (; n > 0; ++p, --n)
+        high |= static_cast<unsigned char>(*p);
+    return (high & 0x8080808080808080ULL) == 0;
 }
 
 // Decodes one code point of valid UTF-8 at i and advances i.
@@ -217,4 +228,14 @@ std::string TextCodec::encodeForFile(std::string_view utf8, Encoding* chosen)
     }
     report(Encoding::Utf8);
     return std::string(utf8);
+}
+
+std::string TextCodec::encodeForFile(std::string&& utf8, Encoding* chosen)
+{
+    if (isAscii(utf8)) {
+        if (chosen)
+            *chosen = Encoding::Windows1252;
+        return std::move(utf8);
+    }
+    return encodeForFile(std::string_view(utf8), chosen);
 }

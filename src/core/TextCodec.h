@@ -13,6 +13,8 @@ public:
 
     static std::string decode(std::string_view bytes, Encoding* detected = nullptr);
     static std::string encodeForFile(std::string_view utf8, Encoding* chosen = nullptr);
+    // The same, without a copy when the text can be written as it is.
+    static std::string encodeForFile(std::string&& utf8, Encoding* chosen = nullptr);
 
     static bool isValidUtf8(std::string_view bytes);
     static std::string fromWindows1252(std::string_view bytes);

@@ -36,7 +36,7 @@ TEST(TextCodec, DecodesByContent)
 TEST(TextCodec, WritesWindows1252WhenEveryCharacterFitsElseUtf8)
 {
     Encoding chosen{};
-    EXPECT_EQ(TextCodec::encodeForFile("caf\xC3\xA9 \xE2\x82\xAC", &chosen), "caf\xE9 \x80");
+    EXPECT_EQ(TextCodec::encodeForFile(std::string_view("caf\xC3\xA9 \xE2\x82\xAC"), &chosen), "caf\xE9 \x80");
     EXPECT_EQ(chosen, Encoding::Windows1252);
     const std::string greek = "\xCE\xBA\xCE\xB1\xCE\xBB\xCE\xB7\xCE\xBC\xCE\xAD\xCF\x81\xCE\xB1 caf\xC3\xA9";
     EXPECT_EQ(TextCodec::encodeForFile(greek, &chosen), greek);
