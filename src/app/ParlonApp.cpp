@@ -26,6 +26,17 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+// Qt's offscreen platform, which the console mode runs on, says for every window that it cannot
+// raise it; that is expected there and would only bury real messages.
+void quietOffscreenMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (text.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+} // namespace
+
 int ParlonApp::run(int argc, char** argv)
 {
     Log::setProgramName("parlon");
@@ -43,8 +54,10 @@ int ParlonApp::run(int argc, char** argv)
         std::puts("parlon 2.0.0");
         return 0;
     }
-    if (options.console)
+    if (options.console) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietOffscreenMessages);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("parlon");

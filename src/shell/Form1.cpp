@@ -137,7 +137,11 @@ void Form1::load()
     tray_.add(icon_, trayTip);
 
     Log::report("creating the brain files", brain_.createMissingFiles());
-    Log::reportOnce("loading the brain", brain_.LoadBrain());
+    const Status loaded = brain_.LoadBrain();
+    // An empty brain's grammar is refused as a matter of course; the default brain follows at
+    // once and its load reports any real failure.
+    if (List1.count() > 0)
+        Log::reportOnce("loading the brain", loaded);
 
     List1.setSelectedIndex(0);
     if (character_)
