@@ -1,0 +1,9 @@
+#include "Assets.h"
+
+QString Assets::path(const QString& name) {
+    return QStringLiteral(":/assets/") + name;
+}
+
+QImage Assets::image(const QString& name) {
+    return QImage(path(name));
+}
