@@ -19,6 +19,7 @@
 #include "platform/linux/QtClipboard.h"
 #include "platform/linux/QtMessageBox.h"
 #include "platform/linux/QtScheduler.h"
+#include "platform/linux/QtTrayIcon.h"
 #include "platform/linux/XTestKeySender.h"
 #include "shell/Form1.h"
 
@@ -82,7 +83,11 @@ int ParlonApp::run(int argc, char** argv)
     ConsoleMessageBox consoleMessages;
     QtMessageBox windowMessages;
     MessageBox& messages = options.console ? static_cast<MessageBox&>(consoleMessages) : windowMessages;
-    NullTray tray;
+    NullTray noTray;
+    std::unique_ptr<QtTrayIcon> trayIcon;
+    if (!options.console)
+        trayIcon = std::make_unique<QtTrayIcon>();
+    TrayPort& tray = trayIcon ? static_cast<TrayPort&>(*trayIcon) : noTray;
 
     SilentSynthesizer silent(scheduler, options.speech == ProgramOptions::Speech::Instant
                                             ? SilentSynthesizer::Pace::Instant
@@ -102,7 +107,7 @@ int ParlonApp::run(int argc, char** argv)
                              tray, BrainPaths::inFolder(folder)});
     Form2 form2(form1, scheduler);
     frmSmiley character(form1, scheduler);
-    bubble speechBubble;
+    bubble speechBubble(scheduler, [&character] { return character.pos(); });
     form1.attachWindows(&form2, &character, &speechBubble);
 
     control.addCommand("say", [&form1](const std::string& phrase, std::vector<std::string>&) {

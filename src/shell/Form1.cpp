@@ -14,6 +14,7 @@
 #include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 constexpr int twipsPerPixel = 15;
@@ -51,8 +52,12 @@ Form1::Form1(Parts parts)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("About - Parlon 2"));
     setFixedSize(487, 115);
+    banner_ = QPixmap(QStringLiteral(":/assets/banner.png"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/tray-idle.png")));
     buildMenu();
     recognizer_.setPhraseHandler([this](const std::string& text) { onPhrase(text); });
+    mun_.setSpeakingStartedHandler([this] { onSpeakingStarted(); });
+    mun_.setSpeakingFinishedHandler([this] { onSpeakingFinished(); });
     tray_.setNotificationHandler([this](int code) { onTrayNotification(code); });
 }
 
@@ -191,6 +196,22 @@ void Form1::unload()
 
 void Form1::onPhrase(const std::string& text) { dispatcher_.onPhrase(text); }
 
+void Form1::onSpeakingStarted()
+{
+    if (character_)
+        character_->onSpeakingStarted();
+    if (bubble_ && bub->isChecked())
+        bubble_->showBubble();
+}
+
+void Form1::onSpeakingFinished()
+{
+    if (bubble_)
+        bubble_->hideBubble();
+    if (character_)
+        character_->onSpeakingFinished(en->isChecked());
+}
+
 void Form1::saveAndReload() { Log::reportOnce("saving and reloading the brain", brain_.saveAndReload()); }
 
 void Form1::ModifyTrayIcon() { tray_.modify(icon_, trayTip); }
@@ -311,6 +332,12 @@ void Form1::showCredits()
 {
     messages_.show("Parlon 2\n\nCharacters, voice and brain by the Parlon team.\n"
                    "Speech by espeak-ng and PocketSphinx.");
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, banner_);
 }
 
 void Form1::mousePressEvent(QMouseEvent* event)

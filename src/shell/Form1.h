@@ -12,6 +12,7 @@
 #include "core/Timer.h"
 #include "platform/TrayPort.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <cstdint>
 
@@ -64,6 +65,9 @@ public:
 
     // The recognizer's phrase event.
     void onPhrase(const std::string& text);
+    // The synthesizer's events: the mouth moves and the bubble shows while it speaks.
+    void onSpeakingStarted();
+    void onSpeakingFinished();
 
     // Brain and state, read by the other windows.
     BrainStore& brain() { return brain_; }
@@ -117,6 +121,7 @@ signals:
     void quitRequested();
 
 protected:
+    void paintEvent(class QPaintEvent* event) override;
     void mousePressEvent(class QMouseEvent* event) override;
     void mouseDoubleClickEvent(class QMouseEvent* event) override;
     void closeEvent(class QCloseEvent* event) override;
@@ -149,5 +154,6 @@ private:
     frmSmiley* character_ = nullptr;
     bubble* bubble_ = nullptr;
     bool unloading_ = false;
+    QPixmap banner_;
     Status shutdownStatus_ = Status::success();
 };

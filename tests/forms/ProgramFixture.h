@@ -29,7 +29,7 @@ protected:
                                                      BrainPaths::inFolder(folder.path())});
         form2 = std::make_unique<Form2>(*form1, scheduler);
         character = std::make_unique<frmSmiley>(*form1, scheduler);
-        speechBubble = std::make_unique<bubble>();
+        speechBubble = std::make_unique<bubble>(scheduler, [this] { return character->pos(); });
         form1->attachWindows(form2.get(), character.get(), speechBubble.get());
     }
     void start()

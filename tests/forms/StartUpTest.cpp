@@ -27,7 +27,7 @@ TEST_F(StartUp, FirstRunCreatesTheFilesAndSeedsTheDefaultBrainWithinATick)
 
     // No character was applied at this start; the visibility check still runs once.
     scheduler.advance(200);
-    EXPECT_EQ(character->size(), QSize(0, 0));
+    EXPECT_EQ(character->characterSize(), QSize(0, 0));
     EXPECT_EQ(form1->hii->text(), "Hide Character");
     EXPECT_FALSE(form1->Timer1.isEnabled());
 }
@@ -41,14 +41,14 @@ TEST_F(StartUp, AppliesTheStoredCharacter)
     EXPECT_EQ(character->head, "nubo");
     scheduler.advance(1);
     EXPECT_EQ(character->basePicture(), frmSmiley::Character::Nubo);
-    EXPECT_EQ(character->size(), QSize(86, 96));
+    EXPECT_EQ(character->characterSize(), QSize(86, 96));
 }
 
 TEST_F(StartUp, AHiddenCharacterTurnsTheBubbleOffAndRewritesTheBrainOnce)
 {
     writeBuiltins("zel listen", "I hear you", "What ever ");
     start();
-    EXPECT_EQ(character->size(), QSize(0, 0));
+    EXPECT_EQ(character->characterSize(), QSize(0, 0));
     EXPECT_EQ(form1->hii->text(), "Show Character");
     EXPECT_FALSE(form1->bub->isChecked());
     EXPECT_FALSE(form1->bub->isEnabled());

@@ -125,7 +125,7 @@ TEST_F(TrayMenu, ChoosingACharacterWritesItsWakePhraseAndGreets)
     EXPECT_FALSE(form1->firstCharacterMenu->isEnabled());
     EXPECT_TRUE(form1->secondCharacterMenu->isEnabled());
     scheduler.advance(1);
-    EXPECT_EQ(character->size(), QSize(86, 96));
+    EXPECT_EQ(character->characterSize(), QSize(86, 96));
     recognizer.hear("nubo listen");
     EXPECT_TRUE(listening());
 }

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QTimer>
 
 void QtClipboard::clear() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
@@ -12,9 +13,11 @@ bool QtClipboard::waitForChange(int timeoutMs)
     QClipboard* clipboard = QGuiApplication::clipboard();
     QEventLoop loop;
     bool changed = false;
-    // Our own clearing also reports a change; only another owner's copy counts.
+    // Our own clearing also reports a change (to no owner at all); only another program's copy
+    // counts.
     const auto connection = QObject::connect(clipboard, &QClipboard::dataChanged, &loop, [&] {
-        if (!clipboard->ownsClipboard()) {
+        const QMimeData* data = clipboard->mimeData(QClipboard::Clipboard);
+        if (!clipboard->ownsClipboard() && data && !data->formats().isEmpty()) {
             changed = true;
             loop.quit();
         }

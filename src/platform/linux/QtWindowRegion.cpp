@@ -67,4 +67,7 @@ void QtWindowRegion::setRegion(std::span<const std::uint8_t> block) {
         window_.setMask(nothing);
     else
         window_.setMask(*current_);
+    // Qt clips painting to the mask, so what changed while the window was cut away has not been
+    // drawn yet: the window is repainted at once in its new outline.
+    window_.update();
 }
