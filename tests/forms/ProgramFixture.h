@@ -11,8 +11,11 @@
 #include "shell/Form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QListWidget>
+#include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 #include <memory>
 
