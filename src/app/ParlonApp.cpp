@@ -75,7 +75,10 @@ int ParlonApp::run(int argc, char** argv)
         Log::report("parlonctl cannot reach this program", listening);
     }
 
-    QtScheduler scheduler;
+    // Benchmarks compare the idle cost with upkeep timers that tick at every interval.
+    QtScheduler scheduler(qEnvironmentVariableIsSet("PARLON_LITERAL_UPKEEP")
+                              ? QtScheduler::Upkeep::Literal
+                              : QtScheduler::Upkeep::OnDemand);
     SystemClock clock;
     XTestKeySender keys;
     QtClipboard clipboard;

@@ -18,7 +18,7 @@ int pixelsOf(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / twipsPerPixel
 } // namespace
 
 bubble::bubble(Scheduler& scheduler, CharacterPosition characterPosition)
-    : Timer1(scheduler, "bubble.Timer1", 1, [this] { onTimer1(); })
+    : Timer1(scheduler, "bubble.Timer1", 1, Timer::Upkeep{}, [this] { return onTimer1(); })
     , characterPosition_(std::move(characterPosition))
     , picture_(CharacterPictures::loadAsIs("bubble"))
     , regionPort_(*this)
@@ -78,12 +78,15 @@ void bubble::paintEvent(QPaintEvent*)
     painter.drawPixmap(0, 0, picture_);
 }
 
-void bubble::onTimer1()
+bool bubble::onTimer1()
 {
     const QPoint character = characterPosition_();
     const QPoint place(pixelsOf(character.x() * twipsPerPixel - leftOfCharacter),
                        pixelsOf(character.y() * twipsPerPixel - aboveCharacter));
-    if (pos() != place)
+    const bool moved = pos() != place;
+    if (moved)
         move(place);
+    const auto changesBefore = regionPort_.changes();
     ApplyShape(shaped_, tag == "1" ? BubbleShape : EmptyShape);
+    return moved || regionPort_.changes() != changesBefore;
 }

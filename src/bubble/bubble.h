@@ -45,7 +45,7 @@ protected:
     void paintEvent(class QPaintEvent* event) override;
 
 private:
-    void onTimer1();
+    bool onTimer1();
 
     CharacterPosition characterPosition_;
     QPixmap picture_;

@@ -2,6 +2,7 @@
 
 #include "CharacterPictures.h"
 #include "brain/BuiltinEntries.h"
+#include "core/Scheduler.h"
 #include "shapes/Shapes.h"
 #include "shell/Form1.h"
 
@@ -51,8 +52,9 @@ frmSmiley::frmSmiley(Form1& main, Scheduler& scheduler)
     , random(scheduler, "random", 30000, [this] { onRandom(); })
     , aninubo(scheduler, "aninubo", 160, [this] { onAninubo(); })
     , talk(scheduler, "talk", 150, [this] { onTalk(); })
-    , wink(scheduler, "wink", 10, [this] { onWink(); })
+    , wink(scheduler, "wink", blinkTickMs, [this] { onWink(); })
     , main_(main)
+    , scheduler_(scheduler)
     , regionPort_(*this)
     , shaped_(ShapedWindow::Kind::Character, regionPort_)
 {
@@ -122,7 +124,7 @@ void frmSmiley::load()
     zelIdleTurn = 0;
     mouthStep = 0;
     random.start();
-    wink.start();
+    startBlinking();
     const std::string shown = main_.List2.itemOrEmpty(1);
     if (shown == Builtin::characterHidden) {
         hideCharacter();
@@ -276,7 +278,7 @@ void frmSmiley::applyAnimationStep(int step)
         }
     }
     auto fallAsleepEnd = [this] {
-        wink.stop();
+        stopBlinking();
         eye->show();
         aninubo.stop();
     };
@@ -345,29 +347,57 @@ void frmSmiley::onTalk()
     mouthStep = (mouthStep + 1) % 3;
 }
 
+// The blink counter counts 10 ms ticks, but only its counts 210 and 220 show anything; the timer
+// sleeps through the ticks in between and counts them when it wakes, so the eyes blink at the same
+// moments at a tiny fraction of the wake-ups.
 void frmSmiley::onWink()
 {
-    ++blinkCount;
+    blinkCount += wink.interval() / blinkTickMs;
     if (blinkCount == 210)
         eye->show();
-    if (blinkCount == 220) {
+    if (blinkCount >= 220) {
         eye->hide();
         blinkCount = 0;
     }
+    scheduleBlink();
+}
+
+void frmSmiley::scheduleBlink()
+{
+    const int next = blinkCount < 210 ? 210 : 220;
+    winkArmedAt_ = scheduler_.nowMs();
+    wink.setInterval((next - blinkCount) * blinkTickMs);
+}
+
+void frmSmiley::startBlinking()
+{
+    if (wink.isEnabled())
+        return;
+    wink.start();
+    scheduleBlink();
+}
+
+void frmSmiley::stopBlinking()
+{
+    if (!wink.isEnabled())
+        return;
+    // The ticks that would have come by now still count.
+    blinkCount += static_cast<int>((scheduler_.nowMs() - winkArmedAt_) / blinkTickMs);
+    wink.stop();
 }
 
 void frmSmiley::goToSleep()
 {
     hideFrames(true, 8, 13);
     hideFrames(false, 7, 12);
-    wink.stop();
+    stopBlinking();
     eye->show();
     aninubo.stop();
 }
 
 void frmSmiley::wakeUp()
 {
-    wink.start();
+    startBlinking();
     eye->hide();
 }
 

@@ -24,6 +24,7 @@ public:
     enum class Character { None, Nubo, Zel };
 
     static constexpr QPoint firstPosition{850, 423};
+    static constexpr int blinkTickMs = 10;
 
     frmSmiley(Form1& main, Scheduler& scheduler);
     ~frmSmiley() override;
@@ -101,10 +102,15 @@ private:
     void onAninubo();
     void onTalk();
     void onWink();
+    void scheduleBlink();
+    void startBlinking();
+    void stopBlinking();
     void mousePressed(Qt::MouseButton button);
     void mouseMoved(Qt::MouseButtons buttons, QPoint globalPosition);
 
     Form1& main_;
+    Scheduler& scheduler_;
+    std::int64_t winkArmedAt_ = 0;
     Character base_ = Character::None;
     QSize size_{0, 0};
     QPixmap background_;

@@ -12,6 +12,15 @@ Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, std::functi
 {
 }
 
+Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, Upkeep,
+             std::function<bool()> onUpkeepTick)
+    : scheduler_(scheduler)
+    , name_(std::move(name))
+    , intervalMs_(std::max(1, intervalMs))
+    , onUpkeepTick_(std::move(onUpkeepTick))
+{
+}
+
 Timer::~Timer() { scheduler_.forgetTimer(*this); }
 
 void Timer::setEnabled(bool enabled)
@@ -32,8 +41,13 @@ void Timer::setInterval(int intervalMs)
         scheduler_.armTimer(*this);
 }
 
-void Timer::fire()
+bool Timer::fire()
 {
-    if (enabled_ && onTick_)
+    if (!enabled_)
+        return false;
+    if (onUpkeepTick_)
+        return onUpkeepTick_();
+    if (onTick_)
         onTick_();
+    return true;
 }

@@ -8,9 +8,19 @@ class Scheduler;
 // A window timer: a name, an interval, an enabled flag and a tick. Enabling a stopped timer
 // starts a full interval; enabling a running one changes nothing; disabling cancels the pending
 // tick; changing the interval of a running timer restarts it.
+//
+// An upkeep timer keeps some state in step with other state by polling it. Its tick changes
+// nothing unless something changed since the last tick, so the scheduler may let it sleep until
+// something happens (an event, another timer's tick, a posted task) and then tick it once, within
+// its interval. Its tick says whether it changed anything, which is news for the other upkeep
+// timers.
 class Timer {
 public:
+    struct Upkeep {};
+
     Timer(Scheduler& scheduler, std::string name, int intervalMs, std::function<void()> onTick);
+    Timer(Scheduler& scheduler, std::string name, int intervalMs, Upkeep,
+          std::function<bool()> onUpkeepTick);
     ~Timer();
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
@@ -23,9 +33,11 @@ public:
     void setInterval(int intervalMs);
     int interval() const { return intervalMs_; }
     const std::string& name() const { return name_; }
+    bool isUpkeep() const { return static_cast<bool>(onUpkeepTick_); }
 
-    // Called by the scheduler when the timer is due.
-    void fire();
+    // Called by the scheduler when the timer is due. True when the tick changed something (a
+    // periodic timer's tick always may have).
+    bool fire();
 
 private:
     Scheduler& scheduler_;
@@ -33,4 +45,5 @@ private:
     int intervalMs_;
     bool enabled_ = false;
     std::function<void()> onTick_;
+    std::function<bool()> onUpkeepTick_;
 };

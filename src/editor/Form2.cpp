@@ -12,7 +12,7 @@ Form2::Form2(Form1& main, Scheduler& scheduler)
     , List2(new QListWidget(this))
     , List3(new QListWidget(this))
     , Timer1(scheduler, "Form2.Timer1", 1, [this] { onTimer1(); })
-    , Timer3(scheduler, "Form2.Timer3", 10, [this] { seedDefaultBrain(); })
+    , Timer3(scheduler, "Form2.Timer3", 10, Timer::Upkeep{}, [this] { return seedDefaultBrain(); })
     , main_(main)
     , phraseList_(*List1)
     , typeList_(*List2)
@@ -49,21 +49,21 @@ void Form2::onTimer1()
     Timer1.stop();
 }
 
-void Form2::seedDefaultBrain()
+bool Form2::seedDefaultBrain()
 {
     if (List1->count() > 0)
-        return;
+        return false;
     BrainStore& brain = main_.brain();
     // Seeding must never replace what could not be read, nor a brain nobody kept a copy of.
     if (!brain.maySeed()) {
         Log::warningOnce("seed-unreadable", "the brain could not be read; the default brain is "
                                             "not written over it");
-        return;
+        return false;
     }
     const Status kept = brain.backupFiles();
     if (!kept) {
         Log::reportOnce("keeping a copy of the brain before the default brain replaces it", kept);
-        return;
+        return false;
     }
     BrainLists& mainLists = brain.mainLists();
     for (const auto& entry : Builtin::entries) {
@@ -75,4 +75,5 @@ void Form2::seedDefaultBrain()
     main_.saveAndReload();
     Text1->clear();
     Text3->clear();
+    return true;
 }

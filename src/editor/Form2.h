@@ -38,7 +38,7 @@ public:
 
 private:
     void onTimer1();
-    void seedDefaultBrain();
+    bool seedDefaultBrain();
 
     Form1& main_;
     ListWidgetEntryList phraseList_;

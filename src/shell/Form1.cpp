@@ -11,6 +11,7 @@
 #include "platform/MessageBox.h"
 
 #include <QCloseEvent>
+#include <tuple>
 #include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
@@ -32,9 +33,9 @@ void onMenuClick(QAction* item, std::function<void()> handler)
 
 Form1::Form1(Parts parts)
     : Timer1(parts.scheduler, "Timer1", 200, [this] { onTimer1(); })
-    , Timer2(parts.scheduler, "Timer2", 1, [this] { onTimer2(); })
+    , Timer2(parts.scheduler, "Timer2", 1, Timer::Upkeep{}, [this] { return onTimer2(); })
     , Timer3(parts.scheduler, "Timer3", 200, [this] { onTimer3(); })
-    , aut(parts.scheduler, "aut", 1, [this] { onAut(); })
+    , aut(parts.scheduler, "aut", 1, Timer::Upkeep{}, [this] { return onAut(); })
     , scheduler_(parts.scheduler)
     , recognizer_(parts.DirectSR1)
     , mun_(parts.mun)
@@ -370,8 +371,12 @@ void Form1::onTimer1()
     Timer1.stop();
 }
 
-void Form1::onTimer2()
+bool Form1::onTimer2()
 {
+    const auto state = [this] {
+        return std::tuple(isVisible(), icon_, Timer3.isEnabled(), Llisten->isChecked());
+    };
+    const auto before = state();
     if (windowState() & Qt::WindowMinimized) {
         if (isVisible())
             hide();
@@ -385,6 +390,7 @@ void Form1::onTimer2()
         Llisten->setChecked(false);
     }
     Llisten->setChecked(flags.listening);
+    return state() != before;
 }
 
 void Form1::onTimer3()
@@ -401,14 +407,15 @@ void Form1::onTimer3()
     ModifyTrayIcon();
 }
 
-void Form1::onAut()
+bool Form1::onAut()
 {
-    if (Auto->isChecked() && !flags.listening && flags.waiting) {
-        Llisten->setChecked(true);
-        flags.waiting = false;
-        flags.listening = true;
-        Timer3.start();
-        icon_ = TrayPicture::Ear3;
-        ModifyTrayIcon();
-    }
+    if (!(Auto->isChecked() && !flags.listening && flags.waiting))
+        return false;
+    Llisten->setChecked(true);
+    flags.waiting = false;
+    flags.listening = true;
+    Timer3.start();
+    icon_ = TrayPicture::Ear3;
+    ModifyTrayIcon();
+    return true;
 }

@@ -134,9 +134,9 @@ private:
     void buildMenu();
     void applyVisibilityFlag(bool touchBubbleItem);
     void onTimer1();
-    void onTimer2();
+    bool onTimer2();
     void onTimer3();
-    void onAut();
+    bool onAut();
 
     Scheduler& scheduler_;
     Recognizer& recognizer_;

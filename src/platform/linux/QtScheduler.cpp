@@ -3,15 +3,32 @@
 #include "core/Timer.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 
-QtScheduler::QtScheduler() { clock_.start(); }
+QtScheduler::QtScheduler(Upkeep upkeep)
+    : upkeep_(upkeep)
+{
+    clock_.start();
+    if (upkeep_ == Upkeep::OnDemand && QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
+}
 
-QtScheduler::~QtScheduler() = default;
+QtScheduler::~QtScheduler()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
+}
 
 void QtScheduler::post(std::function<void()> task)
 {
-    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, task = std::move(task)] {
+            task();
+            wakeUpkeep();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtScheduler::processPendingEvents() { QCoreApplication::processEvents(); }
@@ -22,7 +39,11 @@ void QtScheduler::armTimer(Timer& timer)
     if (!qtimer) {
         qtimer = new QTimer(this);
         qtimer->setTimerType(timer.interval() < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
-        connect(qtimer, &QTimer::timeout, this, [t = &timer] { t->fire(); });
+        const bool sleeps = timer.isUpkeep() && upkeep_ == Upkeep::OnDemand;
+        qtimer->setSingleShot(sleeps);
+        if (sleeps)
+            upkeepTimers_.insert(qtimer);
+        connect(qtimer, &QTimer::timeout, this, [this, t = &timer] { onTimeout(*t); });
     }
     qtimer->start(timer.interval());
 }
@@ -36,7 +57,49 @@ void QtScheduler::disarmTimer(Timer& timer)
 void QtScheduler::forgetTimer(Timer& timer)
 {
     if (auto found = timers_.find(&timer); found != timers_.end()) {
+        upkeepTimers_.erase(found->second);
         delete found->second;
         timers_.erase(found);
     }
+}
+
+void QtScheduler::onTimeout(Timer& timer)
+{
+    const bool changed = timer.fire();
+    if (upkeep_ == Upkeep::OnDemand && changed)
+        wakeUpkeep(&timer);
+}
+
+void QtScheduler::wakeUpkeep(const Timer* except)
+{
+    for (auto& [timer, qtimer] : timers_) {
+        if (timer != except && timer->isEnabled() && upkeepTimers_.count(qtimer) &&
+            !qtimer->isActive())
+            qtimer->start(timer->interval());
+    }
+}
+
+bool QtScheduler::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Timer:
+        if (upkeepTimers_.count(watched))
+            break; // an upkeep tick is news only when it says so
+        [[fallthrough]];
+    default:
+        wakeUpkeep();
+        break;
+    case QEvent::Paint:
+    case QEvent::UpdateRequest:
+    case QEvent::UpdateLater:
+    case QEvent::LayoutRequest:
+    case QEvent::DeferredDelete:
+    case QEvent::ChildAdded:
+    case QEvent::ChildPolished:
+    case QEvent::ChildRemoved:
+    case QEvent::Polish:
+    case QEvent::PolishRequest:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
 }
