@@ -62,7 +62,6 @@ int ParlonApp::run(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("parlon");
-    QApplication::setApplicationDisplayName("Parlon");
     QApplication::setQuitOnLastWindowClosed(false);
 
     ControlServer control;

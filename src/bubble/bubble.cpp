@@ -26,7 +26,7 @@ bubble::bubble(Scheduler& scheduler, CharacterPosition characterPosition)
     , shaped_(ShapedWindow::Kind::Bubble, regionPort_)
 {
     setObjectName("bubble");
-    setWindowTitle(QStringLiteral("Parlon"));
+    setWindowTitle(QStringLiteral("Parlon bubble"));
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
                    Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -367,6 +367,12 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::onTimer1()
 {
+    // A brain seeded after the load has a character that nobody applied yet; without this the
+    // very first start would show no character at all.
+    if (character_ && character_->basePicture() == frmSmiley::Character::None) {
+        List1.setSelectedIndex(0);
+        character_->applyStoredCharacter(List1.itemOrEmpty(0));
+    }
     applyVisibilityFlag(false);
     Timer1.stop();
 }
