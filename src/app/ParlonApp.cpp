@@ -13,7 +13,12 @@
 #include "core/SystemClock.h"
 #include "editor/Form2.h"
 #include "engine/NullRecognizer.h"
+#include "engine/OwnVoice.h"
 #include "engine/SilentSynthesizer.h"
+#include "engine/espeak/EspeakSynthesizer.h"
+#include "engine/pocketsphinx/PocketSphinxRecognizer.h"
+#include "engine/pulse/PulseCapture.h"
+#include "engine/pulse/PulsePlayback.h"
 #include "platform/NullTray.h"
 #include "platform/linux/PosixProgramLauncher.h"
 #include "platform/linux/QtClipboard.h"
@@ -91,21 +96,34 @@ int ParlonApp::run(int argc, char** argv)
         trayIcon = std::make_unique<QtTrayIcon>();
     TrayPort& tray = trayIcon ? static_cast<TrayPort&>(*trayIcon) : noTray;
 
-    SilentSynthesizer silent(scheduler, options.speech == ProgramOptions::Speech::Instant
-                                            ? SilentSynthesizer::Pace::Instant
-                                            : SilentSynthesizer::Pace::RealTime);
-    Synthesizer* voice = &silent;
+    // The recognizer reads when the voice can be heard, so that it never answers itself.
+    OwnVoice ownVoice;
+    std::unique_ptr<Synthesizer> speech;
+    if (options.speech == ProgramOptions::Speech::Auto)
+        speech = std::make_unique<EspeakSynthesizer>(
+            scheduler, std::make_unique<PulsePlayback>("Parlon's voice"), &ownVoice);
+    else
+        speech = std::make_unique<SilentSynthesizer>(
+            scheduler, options.speech == ProgramOptions::Speech::Instant
+                           ? SilentSynthesizer::Pace::Instant
+                           : SilentSynthesizer::Pace::RealTime);
+    Synthesizer* voice = speech.get();
     std::unique_ptr<EchoingSynthesizer> echo;
     if (options.console) {
         echo = std::make_unique<EchoingSynthesizer>(*voice);
         voice = echo.get();
     }
-    NullRecognizer ears;
+    std::unique_ptr<Recognizer> ears;
+    if (options.listen)
+        ears = std::make_unique<PocketSphinxRecognizer>(
+            scheduler, std::make_unique<PulseCapture>("Parlon's ears"), &ownVoice);
+    else
+        ears = std::make_unique<NullRecognizer>();
 
     const auto folder = BrainPaths::defaultFolder();
     if (folder.empty())
         Log::warning("neither XDG_DATA_HOME nor HOME says where the brain lives");
-    Form1 form1(Form1::Parts{scheduler, ears, *voice, clock, keys, clipboard, launcher, messages,
+    Form1 form1(Form1::Parts{scheduler, *ears, *voice, clock, keys, clipboard, launcher, messages,
                              tray, BrainPaths::inFolder(folder)});
     Form2 form2(form1, scheduler);
     frmSmiley character(form1, scheduler);

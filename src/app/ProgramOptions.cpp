@@ -16,6 +16,8 @@ ProgramOptions ProgramOptions::parse(const std::vector<std::string>& arguments)
             options.speech = Speech::Silent;
         } else if (argument == "--speech=instant") {
             options.speech = Speech::Instant;
+        } else if (argument == "--no-listen") {
+            options.listen = false;
         } else {
             options.error = "unknown option \"" + argument + "\"";
             break;
@@ -26,7 +28,7 @@ ProgramOptions ProgramOptions::parse(const std::vector<std::string>& arguments)
 
 std::string ProgramOptions::usage()
 {
-    return "Usage: parlon [--console] [--speech=auto|silent|instant]\n"
+    return "Usage: parlon [--console] [--speech=auto|silent|instant] [--no-listen]\n"
            "\n"
            "A talking head for the desktop that listens for the phrases of its brain and answers.\n"
            "\n"
@@ -39,6 +41,8 @@ std::string ProgramOptions::usage()
            "                     there is none (the default)\n"
            "  --speech=silent    never play sound; sentences still take their spoken time\n"
            "  --speech=instant   never play sound; sentences end at once (for scripted runs)\n"
+           "  --no-listen        do not open the microphone: phrases come only from standard\n"
+           "                     input (--console) or from parlonctl say\n"
            "  --version          print the version and exit\n"
            "  -h, --help         print this help and exit\n"
            "\n"

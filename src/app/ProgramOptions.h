@@ -11,6 +11,7 @@ struct ProgramOptions {
     bool help = false;
     bool version = false;
     Speech speech = Speech::Auto;
+    bool listen = true;
     std::string error; // set when the command line is wrong
 
     static ProgramOptions parse(const std::vector<std::string>& arguments);

@@ -1,5 +1,7 @@
 // parlonctl: talks to the running Parlon, and runs its speech engines offline.
 #include "ControlClient.h"
+#include "HearCommand.h"
+#include "SpeakCommand.h"
 #include "core/Log.h"
 
 #include <cstdio>
@@ -16,6 +18,12 @@ const char* usage =
     "\n"
     "Commands:\n"
     "  say PHRASE       hand PHRASE to the running Parlon as if it had been heard\n"
+    "  hear --grammar PHRASEFILE WAV...\n"
+    "                   recognize sound files offline with Parlon's ears: one line per file,\n"
+    "                   its name, a tab, and the phrase heard as the phrase file writes it,\n"
+    "                   or \"-\" (--verbose also says on standard error what was near)\n"
+    "  speak TEXT --wav OUT.wav [--voice NAME] [--rate WORDS_PER_MINUTE]\n"
+    "                   write what Parlon's voice would say into a WAV file\n"
     "  help             print this help\n"
     "\n"
     "Options:\n"
@@ -57,6 +65,8 @@ int main(int argc, char** argv)
     }
     const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
         {"say", say},
+        {"hear", HearCommand::run},
+        {"speak", SpeakCommand::run},
     };
     const auto found = commands.find(command);
     if (found == commands.end()) {

@@ -1,0 +1,194 @@
+#include "PocketSphinxRecognizer.h"
+
+#include "brain/BrainFileFormat.h"
+#include "core/FileAccess.h"
+#include "core/Log.h"
+#include "core/Scheduler.h"
+#include "core/TextCodec.h"
+#include "engine/AudioInput.h"
+#include "engine/OwnVoice.h"
+
+#include <chrono>
+
+namespace {
+// 20 ms of audio per read: the end of speech is seen at most this late.
+constexpr std::size_t blockSamples = AudioInput::sampleRate / 50;
+
+bool containsWords(const std::string& text, const std::string& key) {
+    return (" " + SpokenPhrases::keyOf(SpokenPhrases::wordsOf(text)) + " ").find(" " + key + " ") !=
+           std::string::npos;
+}
+} // namespace
+
+PocketSphinxRecognizer::PocketSphinxRecognizer(Scheduler& scheduler,
+                                               std::unique_ptr<AudioInput> input,
+                                               const OwnVoice* ownVoice,
+                                               SphinxDecoder::Settings settings)
+    : scheduler_(scheduler)
+    , input_(std::move(input))
+    , ownVoice_(ownVoice)
+    , settings_(std::move(settings)) {}
+
+PocketSphinxRecognizer::~PocketSphinxRecognizer() {
+    *alive_ = false;
+    {
+        std::lock_guard lock(mutex_);
+        quit_ = true;
+    }
+    wake_.notify_all();
+    if (thread_.joinable())
+        thread_.join();
+    input_->close();
+}
+
+void PocketSphinxRecognizer::deactivate() {
+    active_ = false;
+}
+
+Status PocketSphinxRecognizer::loadGrammarFromFile(const std::string& path) {
+    std::string bytes;
+    std::string error;
+    const auto read = FileAccess::readWholeFile(path, bytes, error);
+    if (read == FileAccess::ReadResult::Missing)
+        return Status::failure("the phrase file " + path + " does not exist");
+    if (read == FileAccess::ReadResult::Failed)
+        return Status::failure("could not read " + error);
+    SpokenPhrases phrases(BrainFileFormat::phrasesFromText(TextCodec::decode(bytes)));
+    for (const auto& phrase : phrases.unspeakable())
+        Log::warningOnce("unspeakable " + phrase,
+                         "the phrase \"" + phrase + "\" has no word to say and cannot be heard");
+    if (phrases.empty())
+        return Status::failure("the grammar has no phrases");
+    phrases_ = std::move(phrases);
+    {
+        std::lock_guard lock(mutex_);
+        ++generation_;
+        pending_ = Pending{generation_, phrases_.sequences()};
+    }
+    wake_.notify_all();
+    if (!thread_.joinable())
+        thread_ = std::thread([this] { run(); });
+    return Status::success();
+}
+
+Status PocketSphinxRecognizer::activate() {
+    const Status model = SphinxDecoder::checkModel(settings_);
+    if (!model)
+        return Status::failure("cannot listen: " + model.message());
+    if (!input_->isOpen()) {
+        const Status opened = input_->open();
+        if (!opened)
+            return Status::failure("cannot listen: " + opened.message());
+    }
+    active_ = true;
+    {
+        std::lock_guard lock(mutex_);
+        listen_ = true;
+    }
+    wake_.notify_all();
+    if (!thread_.joinable())
+        thread_ = std::thread([this] { run(); });
+    return Status::success();
+}
+
+void PocketSphinxRecognizer::whenGrammarReady(std::function<void()> task) {
+    std::lock_guard lock(mutex_);
+    if (readyGeneration_ == generation_ && generation_ != 0) {
+        scheduler_.post(std::move(task));
+        return;
+    }
+    onGrammarReady_ = std::move(task);
+}
+
+void PocketSphinxRecognizer::run() {
+    Status created = Status::success();
+    std::unique_ptr<SphinxDecoder> decoder = SphinxDecoder::create(settings_, created);
+    if (!decoder) {
+        Log::reportOnce("cannot listen", created);
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [this] { return quit_; });
+        return;
+    }
+    std::vector<std::int16_t> block(blockSamples);
+    std::vector<SphinxDecoder::Heard> heard;
+    for (;;) {
+        std::optional<Pending> pending;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait_for(lock, std::chrono::milliseconds(100),
+                           [this] { return quit_ || pending_ || (listen_ && input_->isOpen()); });
+            if (quit_)
+                return;
+            pending.swap(pending_);
+        }
+        if (pending) {
+            std::vector<std::string> skipped;
+            const std::uint64_t generation = pending->generation;
+            const Status set = decoder->setGrammar(pending->sequences, &skipped);
+            Log::reportOnce("the recognizer's grammar", set);
+            for (const auto& phrase : skipped)
+                Log::warningOnce("unpronounceable " + phrase,
+                                 "no pronunciation for \"" + phrase + "\": it cannot be heard");
+            std::function<void()> ready;
+            {
+                std::lock_guard lock(mutex_);
+                readyGeneration_ = generation;
+                if (readyGeneration_ == generation_)
+                    ready.swap(onGrammarReady_);
+            }
+            if (ready)
+                scheduler_.post(std::move(ready));
+            continue;
+        }
+        if (!input_->isOpen())
+            continue;
+        const Status got = input_->read(block.data(), block.size());
+        if (!got) {
+            Log::warningOnce("stopped listening " + got.message(),
+                             "stopped listening: " + got.message());
+            decoder->restartUtterance();
+            continue;
+        }
+        const std::int64_t nowMs = OwnVoice::nowMs();
+        heard.clear();
+        decoder->process(block.data(), block.size(), heard);
+        for (const auto& result : heard) {
+            const std::int64_t fed = decoder->samplesFed();
+            deliver(result, nowMs - (fed - result.startSample) / 16,
+                    nowMs - (fed - result.endSample) / 16);
+        }
+    }
+}
+
+void PocketSphinxRecognizer::deliver(const SphinxDecoder::Heard& heard, std::int64_t startMs,
+                                     std::int64_t endMs) {
+    if (heard.key.empty())
+        return;
+    std::vector<std::string> ownTexts;
+    // The decoder keeps some audio from before the speech started.
+    const bool audible = ownVoice_ && ownVoice_->heardBetween(startMs - 300, endMs, &ownTexts);
+    scheduler_.post([this, key = heard.key, audible, ownTexts, alive = alive_] {
+        if (*alive)
+            onHeard(key, audible, ownTexts);
+    });
+}
+
+void PocketSphinxRecognizer::onHeard(const std::string& key, bool ownVoiceAudible,
+                                     const std::vector<std::string>& ownTexts) {
+    if (!active_)
+        return;
+    // Copied: a handler may reload the grammar.
+    const std::vector<std::string> forms = phrases_.writtenAs(key);
+    for (const auto& written : forms) {
+        if (ownVoiceAudible) {
+            if (!bargeIn_.count(written))
+                continue;
+            bool saidItself = false;
+            for (const auto& text : ownTexts)
+                saidItself = saidItself || containsWords(text, key);
+            if (saidItself)
+                continue;
+        }
+        raisePhrase(written);
+    }
+}

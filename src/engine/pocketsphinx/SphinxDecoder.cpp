@@ -1,0 +1,301 @@
+#include "SphinxDecoder.h"
+
+#include "SpokenPhrases.h"
+#include "engine/espeak/EspeakEngine.h"
+#include "engine/espeak/PhoneMapping.h"
+
+#include <pocketsphinx.h>
+#include <sphinxbase/ckd_alloc.h>
+#include <sphinxbase/err.h>
+#include <sphinxbase/fsg_model.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+namespace {
+constexpr const char* searchName = "phrases";
+// Frames of silence that end an utterance: short enough to answer within 350 ms of the end of
+// speech, long enough for the pauses between spelled letters.
+constexpr int endSilenceFrames = 22;
+constexpr std::size_t samplesPerFrame = 160;
+// What the decoder may process at once, so that the end of speech is seen to the frame.
+constexpr std::size_t piece = 2 * samplesPerFrame;
+
+std::filesystem::path acousticModel(const SphinxDecoder::Settings& s) {
+    return std::filesystem::path(s.modelFolder) / "en-us";
+}
+std::filesystem::path dictionary(const SphinxDecoder::Settings& s) {
+    return std::filesystem::path(s.modelFolder) / "cmudict-en-us.dict";
+}
+
+bool isFiller(const char* word) {
+    return !word || word[0] == '<' || word[0] == '[';
+}
+
+int phoneCount(ps_decoder_t* decoder, const char* word) {
+    char* phones = ps_lookup_word(decoder, word);
+    if (!phones)
+        return 1;
+    int count = 0;
+    std::istringstream in(phones);
+    std::string phone;
+    while (in >> phone)
+        ++count;
+    ckd_free(phones);
+    return std::max(1, count);
+}
+
+// A prefix tree of the word sequences, so that phrases sharing their first words share states.
+struct Trie {
+    struct Node {
+        std::map<std::string, int> next;
+        int through = 0; // sequences that go on past this node
+        int ending = 0;  // sequences that end here
+    };
+    std::vector<Node> nodes{1};
+
+    void add(const std::vector<std::string>& words) {
+        int at = 0;
+        for (const auto& word : words) {
+            ++nodes[static_cast<std::size_t>(at)].through;
+            auto found = nodes[static_cast<std::size_t>(at)].next.find(word);
+            int child;
+            if (found == nodes[static_cast<std::size_t>(at)].next.end()) {
+                child = static_cast<int>(nodes.size());
+                nodes[static_cast<std::size_t>(at)].next.emplace(word, child);
+                nodes.emplace_back();
+            } else {
+                child = found->second;
+            }
+            at = child;
+        }
+        ++nodes[static_cast<std::size_t>(at)].ending;
+    }
+};
+} // namespace
+
+SphinxDecoder::SphinxDecoder(const Settings& settings)
+    : settings_(settings) {}
+
+SphinxDecoder::~SphinxDecoder() {
+    if (decoder_)
+        ps_free(decoder_);
+}
+
+Status SphinxDecoder::checkModel(const Settings& settings) {
+    std::error_code error;
+    if (!std::filesystem::exists(acousticModel(settings) / "mdef", error))
+        return Status::failure("no speech model in " + acousticModel(settings).string() +
+                               " (install pocketsphinx-en-us)");
+    if (!std::filesystem::exists(dictionary(settings), error))
+        return Status::failure("no pronouncing dictionary " + dictionary(settings).string() +
+                               " (install pocketsphinx-en-us)");
+    return Status::success();
+}
+
+std::unique_ptr<SphinxDecoder> SphinxDecoder::create(const Settings& settings, Status& status) {
+    status = checkModel(settings);
+    if (!status)
+        return nullptr;
+    // The library's diagnostics would flood standard error; failures come back as results.
+    err_set_logfp(nullptr);
+    const std::string model = acousticModel(settings).string();
+    const std::string dict = dictionary(settings).string();
+    const std::string endSilence = std::to_string(endSilenceFrames);
+    std::vector<const char*> arguments = {"-hmm",       model.c_str(), "-dict",
+                                          dict.c_str(), "-logfn",      "/dev/null"};
+    if (!settings.stock) {
+        for (const char* argument : {"-vad_postspeech", endSilence.c_str()})
+            arguments.push_back(argument);
+    }
+    cmd_ln_t* config = cmd_ln_parse_r(nullptr, ps_args(), static_cast<int>(arguments.size()),
+                                      const_cast<char**>(arguments.data()), FALSE);
+    if (!config) {
+        status = Status::failure("the speech decoder refused its settings");
+        return nullptr;
+    }
+    std::unique_ptr<SphinxDecoder> decoder(new SphinxDecoder(settings));
+    decoder->decoder_ = ps_init(config);
+    cmd_ln_free_r(config);
+    if (!decoder->decoder_) {
+        status = Status::failure("the speech model in " + model + " could not be loaded");
+        return nullptr;
+    }
+    status = Status::success();
+    return decoder;
+}
+
+Status SphinxDecoder::pronounce(const std::string& word) {
+    if (char* known = ps_lookup_word(decoder_, word.c_str())) {
+        ckd_free(known);
+        return Status::success();
+    }
+    std::string espeakPhonemes;
+    Status made = EspeakEngine::phonemes(word, espeakPhonemes);
+    if (!made)
+        return made;
+    const auto phones = PhoneMapping::toModelPhones(espeakPhonemes);
+    if (phones.empty())
+        return Status::failure("no pronunciation for \"" + word + "\"");
+    std::string joined;
+    for (const auto& phone : phones)
+        joined += (joined.empty() ? "" : " ") + phone;
+    if (ps_add_word(decoder_, word.c_str(), joined.c_str(), FALSE) < 0)
+        return Status::failure("the decoder refused the pronunciation of \"" + word + "\"");
+    return Status::success();
+}
+
+Status SphinxDecoder::setGrammar(const std::vector<std::vector<std::string>>& sequences,
+                                 std::vector<std::string>* skipped) {
+    Trie trie;
+    int usable = 0;
+    for (const auto& words : sequences) {
+        bool ok = !words.empty();
+        for (const auto& word : words)
+            ok = ok && pronounce(word).ok();
+        if (!ok) {
+            if (skipped)
+                skipped->push_back(SpokenPhrases::keyOf(words));
+            continue;
+        }
+        trie.add(words);
+        ++usable;
+    }
+    if (usable == 0)
+        return Status::failure("the grammar has no phrase that can be spoken");
+
+    logmath_t* logmath = ps_get_logmath(decoder_);
+    cmd_ln_t* config = ps_get_config(decoder_);
+    const float languageWeight = static_cast<float>(cmd_ln_float32_r(config, "-lw"));
+    const int finalState = static_cast<int>(trie.nodes.size());
+    fsg_model_t* fsg = fsg_model_init(searchName, logmath, languageWeight, finalState + 1);
+    fsg->start_state = 0;
+    fsg->final_state = finalState;
+    // Every phrase is equally likely. A word that ends a phrase goes straight to the final state:
+    // the search handles empty transitions poorly.
+    for (std::size_t at = 0; at < trie.nodes.size(); ++at) {
+        const auto& node = trie.nodes[at];
+        const double total = node.through;
+        for (const auto& [word, child] : node.next) {
+            const auto& next = trie.nodes[static_cast<std::size_t>(child)];
+            const int wordId = fsg_model_word_add(fsg, word.c_str());
+            if (next.through > 0)
+                fsg_model_trans_add(fsg, static_cast<int>(at), child,
+                                    logmath_log(logmath, next.through / total), wordId);
+            if (next.ending > 0)
+                fsg_model_trans_add(fsg, static_cast<int>(at), finalState,
+                                    logmath_log(logmath, next.ending / total), wordId);
+        }
+    }
+    if (started_) {
+        ps_end_utt(decoder_);
+        started_ = false;
+        inUtterance_ = false;
+    }
+    const bool set = ps_set_fsg(decoder_, searchName, fsg) >= 0;
+    fsg_model_free(fsg); // the decoder keeps its own reference
+    if (!set || ps_set_search(decoder_, searchName) < 0) {
+        hasGrammar_ = false;
+        return Status::failure("the decoder refused the grammar");
+    }
+    hasGrammar_ = true;
+    return Status::success();
+}
+
+void SphinxDecoder::process(const std::int16_t* samples, std::size_t count,
+                            std::vector<Heard>& heard) {
+    if (!hasGrammar_) {
+        fed_ += static_cast<std::int64_t>(count);
+        return;
+    }
+    for (std::size_t at = 0; at < count; at += piece) {
+        if (!started_) {
+            ps_start_utt(decoder_);
+            started_ = true;
+        }
+        const std::size_t n = std::min(piece, count - at);
+        ps_process_raw(decoder_, samples + at, n, FALSE, FALSE);
+        fed_ += static_cast<std::int64_t>(n);
+        const bool speech = ps_get_in_speech(decoder_) != 0;
+        if (speech && !inUtterance_) {
+            inUtterance_ = true;
+            utteranceStart_ = fed_;
+        } else if (!speech && inUtterance_) {
+            endUtterance(heard);
+        }
+    }
+}
+
+void SphinxDecoder::finish(std::vector<Heard>& heard) {
+    if (inUtterance_)
+        endUtterance(heard);
+    else if (started_) {
+        ps_end_utt(decoder_);
+        started_ = false;
+    }
+}
+
+void SphinxDecoder::restartUtterance() {
+    if (!started_)
+        return;
+    ps_end_utt(decoder_);
+    started_ = false;
+    inUtterance_ = false;
+}
+
+bool SphinxDecoder::accepts(double framesPerPhone, double scorePerFrame) {
+    return framesPerPhone <= 17.5 && scorePerFrame >= -40.0;
+}
+
+void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
+    ps_end_utt(decoder_);
+    started_ = false;
+    inUtterance_ = false;
+    Heard result;
+    result.startSample = utteranceStart_;
+    result.endSample = fed_;
+    const char* hypothesis = ps_get_hyp(decoder_, nullptr);
+    if (!hypothesis || !*hypothesis) { // no path through the grammar
+        heard.push_back(result);
+        return;
+    }
+    std::vector<std::string> words;
+    int firstFrame = -1;
+    int lastFrame = -1;
+    int phones = 0;
+    long score = 0;
+    for (ps_seg_t* segment = ps_seg_iter(decoder_); segment; segment = ps_seg_next(segment)) {
+        const char* word = ps_seg_word(segment);
+        if (isFiller(word))
+            continue;
+        int start = 0;
+        int end = 0;
+        ps_seg_frames(segment, &start, &end);
+        int acoustic = 0;
+        int language = 0;
+        int backoff = 0;
+        ps_seg_prob(segment, &acoustic, &language, &backoff);
+        if (firstFrame < 0)
+            firstFrame = start;
+        lastFrame = end;
+        phones += phoneCount(decoder_, word);
+        score += acoustic;
+        std::string base = word;
+        if (const auto paren = base.find('('); paren != std::string::npos && paren > 0)
+            base.erase(paren); // an alternative pronunciation, "word(2)"
+        words.push_back(base);
+    }
+    if (words.empty()) {
+        heard.push_back(result);
+        return;
+    }
+    const int frames = std::max(1, lastFrame - firstFrame + 1);
+    result.candidate = SpokenPhrases::keyOf(words);
+    result.framesPerPhone = static_cast<double>(frames) / std::max(1, phones);
+    result.scorePerFrame = static_cast<double>(score) / frames;
+    if (settings_.stock || accepts(result.framesPerPhone, result.scorePerFrame))
+        result.key = result.candidate;
+    heard.push_back(result);
+}
