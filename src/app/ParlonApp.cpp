@@ -23,7 +23,10 @@
 #include "platform/linux/PosixProgramLauncher.h"
 #include "platform/linux/QtClipboard.h"
 #include "platform/linux/QtMessageBox.h"
+#include "platform/FileSystemBrowser.h"
+#include "platform/linux/QtBeeper.h"
 #include "platform/linux/QtScheduler.h"
+#include "platform/linux/QtUrlOpener.h"
 #include "platform/linux/QtTrayIcon.h"
 #include "platform/linux/XTestKeySender.h"
 #include "shell/Form1.h"
@@ -125,7 +128,13 @@ int ParlonApp::run(int argc, char** argv)
         Log::warning("neither XDG_DATA_HOME nor HOME says where the brain lives");
     Form1 form1(Form1::Parts{scheduler, *ears, *voice, clock, keys, clipboard, launcher, messages,
                              tray, BrainPaths::inFolder(folder)});
-    Form2 form2(form1, scheduler);
+    QtUrlOpener urls;
+    QtBeeper beeper;
+    FileSystemBrowser files;
+    Form2 form2(form1, Form2::Parts{scheduler, urls, beeper, files,
+                                    QCoreApplication::applicationDirPath().toStdString(),
+                                    QUrl(QStringLiteral(PARLON_NEWS_URL)),
+                                    QStringLiteral(PARLON_HOME_URL)});
     frmSmiley character(form1, scheduler);
     bubble speechBubble(scheduler, [&character] { return character.pos(); });
     form1.attachWindows(&form2, &character, &speechBubble);

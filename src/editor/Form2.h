@@ -1,22 +1,52 @@
 #pragma once
 
 #include "ListWidgetEntryList.h"
+#include "PasteBlocker.h"
 #include "brain/BrainLists.h"
 #include "core/Timer.h"
+#include "platform/linux/QtWindowRegion.h"
+#include "shapes/ShapedWindow.h"
 
+#include <QPixmap>
+#include <QPoint>
+#include <QUrl>
 #include <QWidget>
+#include <array>
+#include <cstdint>
 
+class AddPage;
+class Beeper;
+class ChangePanel;
+class ExecutableChooser;
+class FileSystemBrowser;
 class Form1;
+class NewsStrip;
+class PictureButton;
+class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class Scheduler;
+class UrlOpener;
 
-// The brain editor: a card that shows the brain's phrases on its front and composes new entries
-// on its back. It keeps three mirror lists of the brain and watches for an empty brain.
+// The brain editor: a card that floats on the desktop, with the brain's phrases on its front (the
+// list page) and a form for a new entry on its back (the add page), turned over by a sixteen-frame
+// animation. It keeps three mirror lists of the brain, offers changing and removing only past the
+// four built-in entries, and seeds the default brain into a brain without phrases.
 class Form2 final : public QWidget {
     Q_OBJECT
 public:
-    Form2(Form1& main, Scheduler& scheduler);
+    struct Parts {
+        Scheduler& scheduler;
+        UrlOpener& urls;
+        Beeper& beeper;
+        const FileSystemBrowser& files;
+        std::string programFolder;
+        QUrl newsAddress;
+        QString homeAddress;
+    };
+
+    Form2(Form1& main, Parts parts);
     ~Form2() override;
 
     void load();
@@ -25,23 +55,77 @@ public:
 
     BrainLists brainLists() { return BrainLists{phraseList_, argumentList_, typeList_}; }
 
-    // phrase list, type list, argument list
-    QListWidget* const List1;
-    QListWidget* const List2;
-    QListWidget* const List3;
-    // the add page's phrase and argument fields
+    // The list page.
+    QListWidget* const List1; // phrases
+    QListWidget* const List2; // types, outside the visible area
+    QListWidget* const List3; // arguments, outside the visible area
+    QLabel* Image1 = nullptr; // hides the editor
+    NewsStrip* Picture10 = nullptr;
+    QLabel* Label8 = nullptr; // the link label under the news strip
+    QWidget* Picture8 = nullptr;
+    QLabel* Picture19 = nullptr;
+    QLabel* Label6 = nullptr; // the status line
+    PictureButton* Image11 = nullptr; // Add new
+    PictureButton* Command2 = nullptr; // Remove
+    PictureButton* Image5 = nullptr;   // Change
+    QWidget* Picture1 = nullptr;       // the viewer
+    QPlainTextEdit* Texten = nullptr;
+    QLabel* Image4 = nullptr;
+    // The add page, the change panel and the program chooser.
+    AddPage* frame1 = nullptr;
+    ChangePanel* Picture2 = nullptr;
+    ExecutableChooser* Picture3 = nullptr;
+    // The add page's phrase and argument fields.
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text3 = nullptr;
 
     Timer Timer1;
+    Timer Timer2;
     Timer Timer3;
+    Timer picani;
+    std::int16_t flipFrame = 0;
+    bool flipForward = true;
+    PasteBlocker dp;
+
+    // Picture buttons and images, as clicks.
+    void startForwardFlip();
+    void startBackwardFlip();
+    void addEntry();
+    void openChangePanel();
+    void saveChange();
+    void cancelChange();
+    void removeEntry();
+    void showViewer(const QString& text);
+
+    const QtWindowRegion& region() const { return regionPort_; }
+    int windowPictureFrame() const { return pictureFrame_; }
+
+protected:
+    void paintEvent(class QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(class QMouseEvent* event) override;
+    void mouseReleaseEvent(class QMouseEvent* event) override;
 
 private:
     void onTimer1();
+    bool statusRefresh();
     bool seedDefaultBrain();
+    void onPicani();
+    void selectionRule(int index);
+    void setWindowPicture(int frame);
+    void drag(class QMouseEvent* event);
+    void chooserConfirmed();
 
     Form1& main_;
+    Parts parts_;
     ListWidgetEntryList phraseList_;
     ListWidgetEntryList typeList_;
     ListWidgetEntryList argumentList_;
+    std::array<QPixmap, 17> pictures_; // 1..15 the flip frames, 16 the add page
+    int pictureFrame_ = 1;
+    QtWindowRegion regionPort_;
+    ShapedWindow shaped_;
+    bool manualDrag_ = false;
+    QPoint dragOffset_;
+    bool syncingSelection_ = false;
 };

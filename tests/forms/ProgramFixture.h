@@ -8,6 +8,7 @@
 #include "character/frmSmiley.h"
 #include "core/ManualScheduler.h"
 #include "editor/Form2.h"
+#include "platform/FileSystemBrowser.h"
 #include "shell/Form1.h"
 
 #include <QAction>
@@ -30,7 +31,9 @@ protected:
         form1 = std::make_unique<Form1>(Form1::Parts{scheduler, recognizer, voice, clock, keys,
                                                      clipboard, launcher, messages, tray,
                                                      BrainPaths::inFolder(folder.path())});
-        form2 = std::make_unique<Form2>(*form1, scheduler);
+        form2 = std::make_unique<Form2>(
+            *form1, Form2::Parts{scheduler, urls, beeper, files, programFolder.path().string(),
+                                 newsAddress, QStringLiteral("https://parlon.example.org/")});
         character = std::make_unique<frmSmiley>(*form1, scheduler);
         speechBubble = std::make_unique<bubble>(scheduler, [this] { return character->pos(); });
         form1->attachWindows(form2.get(), character.get(), speechBubble.get());
@@ -82,6 +85,11 @@ protected:
     FakeLauncher launcher;
     FakeMessageBox messages;
     FakeTray tray;
+    FakeUrlOpener urls;
+    FakeBeeper beeper;
+    FileSystemBrowser files;
+    TempFolder programFolder;
+    QUrl newsAddress{QStringLiteral("qrc:/news/news.html")};
     std::unique_ptr<Form1> form1;
     std::unique_ptr<Form2> form2;
     std::unique_ptr<frmSmiley> character;

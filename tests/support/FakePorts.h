@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "platform/Beeper.h"
 #include "platform/Clipboard.h"
 #include "platform/KeySender.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/TrayPort.h"
+#include "platform/UrlOpener.h"
 
 #include <functional>
 #include <optional>
@@ -109,4 +111,20 @@ public:
     TrayPicture current = TrayPicture::Idle;
     std::string tip;
     int requests = 0;
+};
+
+class FakeUrlOpener final : public UrlOpener {
+public:
+    Status open(const std::string& address) override
+    {
+        opened.push_back(address);
+        return Status::success();
+    }
+    std::vector<std::string> opened;
+};
+
+class FakeBeeper final : public Beeper {
+public:
+    void beep() override { ++beeps; }
+    int beeps = 0;
 };
