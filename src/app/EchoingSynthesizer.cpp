@@ -1,9 +1,11 @@
 #include "EchoingSynthesizer.h"
 
 #include "ConsoleOutput.h"
+#include "core/Log.h"
 
-EchoingSynthesizer::EchoingSynthesizer(Synthesizer& inner)
+EchoingSynthesizer::EchoingSynthesizer(Synthesizer& inner, To to)
     : inner_(inner)
+    , to_(to)
 {
     inner_.setSpeakingStartedHandler([this] { raiseSpeakingStarted(); });
     inner_.setSpeakingFinishedHandler([this] { raiseSpeakingFinished(); });
@@ -11,6 +13,9 @@ EchoingSynthesizer::EchoingSynthesizer(Synthesizer& inner)
 
 void EchoingSynthesizer::speak(const std::string& text)
 {
-    ConsoleOutput::said(text);
+    if (to_ == To::StandardOutput)
+        ConsoleOutput::said(text);
+    else
+        Log::info("said: " + ConsoleOutput::oneLine(text));
     inner_.speak(text);
 }

@@ -2,11 +2,13 @@
 
 #include "engine/Synthesizer.h"
 
-// Passes everything to the real synthesizer and writes every sentence it is asked to speak to the
-// console's standard output.
+// Passes everything to the real synthesizer and writes every sentence it is asked to speak: to
+// the console's standard output, or to the log.
 class EchoingSynthesizer final : public Synthesizer {
 public:
-    explicit EchoingSynthesizer(Synthesizer& inner);
+    enum class To { StandardOutput, Log };
+
+    EchoingSynthesizer(Synthesizer& inner, To to);
 
     void speak(const std::string& text) override;
     void stopSpeaking() override { inner_.stopSpeaking(); }
@@ -15,4 +17,5 @@ public:
 
 private:
     Synthesizer& inner_;
+    To to_;
 };

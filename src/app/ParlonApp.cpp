@@ -1,6 +1,7 @@
 #include "ParlonApp.h"
 
 #include "ConsoleMessageBox.h"
+#include "ConsoleOutput.h"
 #include "ConsoleSession.h"
 #include "ControlServer.h"
 #include "EchoingSynthesizer.h"
@@ -112,8 +113,10 @@ int ParlonApp::run(int argc, char** argv)
                            : SilentSynthesizer::Pace::RealTime);
     Synthesizer* voice = speech.get();
     std::unique_ptr<EchoingSynthesizer> echo;
-    if (options.console) {
-        echo = std::make_unique<EchoingSynthesizer>(*voice);
+    if (options.console || options.verbose) {
+        echo = std::make_unique<EchoingSynthesizer>(
+            *voice, options.console ? EchoingSynthesizer::To::StandardOutput
+                                    : EchoingSynthesizer::To::Log);
         voice = echo.get();
     }
     std::unique_ptr<Recognizer> ears;
@@ -138,9 +141,15 @@ int ParlonApp::run(int argc, char** argv)
     frmSmiley character(form1, scheduler);
     bubble speechBubble(scheduler, [&character] { return character.pos(); });
     form1.attachWindows(&form2, &character, &speechBubble);
-
-    control.addCommand("say", [&form1](const std::string& phrase, std::vector<std::string>&) {
+    auto hear = [&form1, &options](const std::string& phrase) {
+        if (options.verbose)
+            Log::info("heard: " + ConsoleOutput::oneLine(phrase));
         form1.onPhrase(phrase);
+    };
+    ears->setPhraseHandler(hear);
+
+    control.addCommand("say", [&hear](const std::string& phrase, std::vector<std::string>&) {
+        hear(phrase);
         return Status::success();
     });
     QObject::connect(&form1, &Form1::quitRequested, &app, [&] {
@@ -152,7 +161,7 @@ int ParlonApp::run(int argc, char** argv)
     std::unique_ptr<ConsoleSession> session;
     if (options.console) {
         session = std::make_unique<ConsoleSession>(
-            scheduler, *voice, [&form1](const std::string& line) { form1.onPhrase(line); },
+            scheduler, *voice, hear,
             [&form1] { form1.ExitClick(); });
         session->start();
     }

@@ -16,6 +16,8 @@ ProgramOptions ProgramOptions::parse(const std::vector<std::string>& arguments)
             options.speech = Speech::Silent;
         } else if (argument == "--speech=instant") {
             options.speech = Speech::Instant;
+        } else if (argument == "--verbose" || argument == "-v") {
+            options.verbose = true;
         } else if (argument == "--no-listen") {
             options.listen = false;
         } else {
@@ -28,7 +30,7 @@ ProgramOptions ProgramOptions::parse(const std::vector<std::string>& arguments)
 
 std::string ProgramOptions::usage()
 {
-    return "Usage: parlon [--console] [--speech=auto|silent|instant] [--no-listen]\n"
+    return "Usage: parlon [--console] [--speech=auto|silent|instant] [--no-listen] [--verbose]\n"
            "\n"
            "A talking head for the desktop that listens for the phrases of its brain and answers.\n"
            "\n"
@@ -43,6 +45,8 @@ std::string ProgramOptions::usage()
            "  --speech=instant   never play sound; sentences end at once (for scripted runs)\n"
            "  --no-listen        do not open the microphone: phrases come only from standard\n"
            "                     input (--console) or from parlonctl say\n"
+           "  -v, --verbose      write every phrase heard and every sentence said to standard\n"
+           "                     error\n"
            "  --version          print the version and exit\n"
            "  -h, --help         print this help and exit\n"
            "\n"

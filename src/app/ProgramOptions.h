@@ -12,6 +12,7 @@ struct ProgramOptions {
     bool version = false;
     Speech speech = Speech::Auto;
     bool listen = true;
+    bool verbose = false;
     std::string error; // set when the command line is wrong
 
     static ProgramOptions parse(const std::vector<std::string>& arguments);

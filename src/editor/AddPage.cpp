@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <array>
+#include <filesystem>
 
 namespace {
 
@@ -195,6 +196,9 @@ std::string AddPage::pluginsFolder() const { return parts_.programFolder + "/plu
 void AddPage::loadPlugins()
 {
     std::vector<std::string> names;
+    std::error_code ignored;
+    if (!std::filesystem::exists(pluginsFolder(), ignored))
+        return; // no plugins installed
     const Status listed = parts_.files.filesEndingIn(pluginsFolder(), ".pnx", names);
     if (!listed) {
         Log::info("no plugins: " + listed.message());
