@@ -6,14 +6,15 @@
 #include <cerrno>
 #include <unistd.h>
 
-ConsoleSession::ConsoleSession(Scheduler& scheduler, const Synthesizer& speech,
+ConsoleSession::ConsoleSession(Scheduler& scheduler, const Synthesizer& speech, int quietMs,
                                std::function<void(const std::string&)> onPhrase,
                                std::function<void()> onEnd)
     : scheduler_(scheduler)
     , speech_(speech)
     , onPhrase_(std::move(onPhrase))
     , onEnd_(std::move(onEnd))
-    , settle_(scheduler, "consoleSettle", settleMs, [this] { onSettled(); })
+    , quietMs_(quietMs)
+    , settle_(scheduler, "consoleSettle", 1, Timer::Observer{}, [this] { onSettled(); })
 {
 }
 
@@ -67,22 +68,17 @@ void ConsoleSession::onSettled()
 {
     if (ended_)
         return;
-    if (speech_.isSpeaking()) {
-        speechPending_ = true;
+    if (speech_.isSpeaking() || !scheduler_.isSettled()) {
+        quietFor_ = 0;
         return;
     }
-    if (speechPending_) {
-        // Speech has just ended: a full settle interval runs from here.
-        speechPending_ = false;
+    if (++quietFor_ < quietMs_)
         return;
-    }
+    quietFor_ = 0;
     if (!lines_.empty()) {
         std::string line = std::move(lines_.front());
         lines_.pop_front();
         onPhrase_(line);
-        // Restart so that a full settle interval passes after this line's effects.
-        settle_.stop();
-        settle_.start();
         return;
     }
     if (endOfInput_) {

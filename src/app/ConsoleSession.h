@@ -12,14 +12,14 @@ class Scheduler;
 class Synthesizer;
 
 // Feeds phrases from standard input, one per line, as if heard. A line is handed over only when
-// the previous one's effects have settled: its speech has ended and every timer that keeps the
-// program's state (all tick within 10 ms) has ticked since. So the same input always gives the
-// same output. At the end of the input the session ends.
+// the previous one's effects have settled: its speech has ended, no posted event waits and no
+// timer that keeps the program's state has a tick left to give, for a few quiet milliseconds in a
+// row. So the same input always gives the same output. At the end of the input the session ends.
 class ConsoleSession {
 public:
-    static constexpr int settleMs = 30;
-
-    ConsoleSession(Scheduler& scheduler, const Synthesizer& speech,
+    // quietMs: how long everything must have been settled; where the scheduler cannot tell
+    // whether its upkeep timers are done, longer than their longest interval (10 ms).
+    ConsoleSession(Scheduler& scheduler, const Synthesizer& speech, int quietMs,
                    std::function<void(const std::string&)> onPhrase, std::function<void()> onEnd);
     ~ConsoleSession();
 
@@ -36,7 +36,8 @@ private:
     std::deque<std::string> lines_; // touched on the user-interface thread only
     bool endOfInput_ = false;
     bool ended_ = false;
-    bool speechPending_ = false;
+    int quietMs_;
+    int quietFor_ = 0;
     Timer settle_;
     std::thread reader_;
 };

@@ -160,8 +160,9 @@ int ParlonApp::run(int argc, char** argv)
     form1.load();
     std::unique_ptr<ConsoleSession> session;
     if (options.console) {
+        const bool literal = qEnvironmentVariableIsSet("PARLON_LITERAL_UPKEEP");
         session = std::make_unique<ConsoleSession>(
-            scheduler, *voice, hear,
+            scheduler, *voice, literal ? 15 : 1, hear,
             [&form1] { form1.ExitClick(); });
         session->start();
     }

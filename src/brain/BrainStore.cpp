@@ -23,8 +23,10 @@ Status BrainStore::createMissingFiles()
     Status status = FileAccess::ensureFolder(paths_.folder);
     if (!status)
         return status;
-    for (const auto* path : {&paths_.listen, &paths_.commandi, &paths_.action})
+    for (const auto* path : {&paths_.listen, &paths_.commandi, &paths_.action}) {
+        AtomicFileSet::removeLeftovers(*path);
         status.also(FileAccess::createIfMissing(*path));
+    }
     return status;
 }
 

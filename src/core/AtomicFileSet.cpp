@@ -98,3 +98,16 @@ Status AtomicFileSet::commit()
     files_.clear();
     return status;
 }
+
+void AtomicFileSet::removeLeftovers(const std::filesystem::path& target)
+{
+    const std::string prefix = "." + target.filename().string() + ".";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        // mkostemp's six random characters after the prefix.
+        if (name.size() == prefix.size() + 6 && name.starts_with(prefix) &&
+            entry.is_regular_file(error))
+            std::filesystem::remove(entry.path(), error);
+    }
+}

@@ -15,6 +15,10 @@ public:
     void add(std::filesystem::path target, std::string bytes);
     Status commit();
 
+    // Removes temporary files that a writer killed before its renames left beside the target
+    // (only one program writes there, so none of them is still being written).
+    static void removeLeftovers(const std::filesystem::path& target);
+
 private:
     struct Pending {
         std::filesystem::path target;

@@ -61,3 +61,9 @@ void ManualScheduler::advance(std::int64_t ms)
     }
     now_ = target;
 }
+
+bool ManualScheduler::isSettled() const
+{
+    std::lock_guard lock(postedMutex_);
+    return posted_.empty();
+}

@@ -15,6 +15,7 @@ public:
     void post(std::function<void()> task) override;
     void processPendingEvents() override;
     std::int64_t nowMs() const override { return now_; }
+    bool isSettled() const override;
 
     // Moves virtual time forward by ms, running posted tasks and every due tick on the way.
     void advance(std::int64_t ms);
@@ -27,6 +28,8 @@ protected:
     void armTimer(Timer& timer) override;
     void disarmTimer(Timer& timer) override;
     void forgetTimer(Timer& timer) override { disarmTimer(timer); }
+    // Upkeep timers tick at every interval here, so there is nothing to wake.
+    void wakeTimer(Timer&) override {}
 
 private:
     struct Due {
@@ -39,6 +42,6 @@ private:
     std::uint64_t nextSequence_ = 0;
     std::int64_t ticksFired_ = 0;
     std::map<Timer*, Due> due_;
-    std::mutex postedMutex_;
+    mutable std::mutex postedMutex_;
     std::deque<std::function<void()>> posted_;
 };

@@ -21,6 +21,10 @@ public:
     // Monotonic milliseconds; virtual time under the manual scheduler.
     virtual std::int64_t nowMs() const = 0;
 
+    // Nothing is left to settle: no posted task waits and no upkeep timer has a tick to give.
+    // A scheduler whose upkeep timers tick at every interval cannot tell and says true.
+    virtual bool isSettled() const = 0;
+
 protected:
     friend class Timer;
     // A timer was enabled or its interval changed while enabled: its next tick is one full
@@ -28,6 +32,8 @@ protected:
     virtual void armTimer(Timer& timer) = 0;
     // A timer was disabled: its pending tick is cancelled.
     virtual void disarmTimer(Timer& timer) = 0;
+    // An upkeep timer has news: if it sleeps, it ticks once within its interval.
+    virtual void wakeTimer(Timer& timer) = 0;
     // A timer is being destroyed: the scheduler drops whatever it keeps for it.
     virtual void forgetTimer(Timer& timer) = 0;
 };

@@ -12,12 +12,23 @@ Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, std::functi
 {
 }
 
-Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, Upkeep,
+Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, Upkeep upkeep,
              std::function<bool()> onUpkeepTick)
     : scheduler_(scheduler)
     , name_(std::move(name))
     , intervalMs_(std::max(1, intervalMs))
+    , onlyWhenWoken_(upkeep.onlyWhenWoken)
     , onUpkeepTick_(std::move(onUpkeepTick))
+{
+}
+
+Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, Observer,
+             std::function<void()> onTick)
+    : scheduler_(scheduler)
+    , name_(std::move(name))
+    , intervalMs_(std::max(1, intervalMs))
+    , observer_(true)
+    , onTick_(std::move(onTick))
 {
 }
 
@@ -49,5 +60,11 @@ bool Timer::fire()
         return onUpkeepTick_();
     if (onTick_)
         onTick_();
-    return true;
+    return !observer_;
+}
+
+void Timer::wake()
+{
+    if (enabled_)
+        scheduler_.wakeTimer(*this);
 }

@@ -16,11 +16,20 @@ class Scheduler;
 // timers.
 class Timer {
 public:
-    struct Upkeep {};
+    struct Upkeep {
+        // Woken only by wake() (and when enabled), not by everything that happens: for upkeep
+        // whose state changes in few known places.
+        bool onlyWhenWoken = false;
+    };
+    // An observer's tick only looks at the program (it waits for something to settle); it is not
+    // news for the upkeep timers.
+    struct Observer {};
 
     Timer(Scheduler& scheduler, std::string name, int intervalMs, std::function<void()> onTick);
-    Timer(Scheduler& scheduler, std::string name, int intervalMs, Upkeep,
+    Timer(Scheduler& scheduler, std::string name, int intervalMs, Upkeep upkeep,
           std::function<bool()> onUpkeepTick);
+    Timer(Scheduler& scheduler, std::string name, int intervalMs, Observer,
+          std::function<void()> onTick);
     ~Timer();
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
@@ -34,9 +43,13 @@ public:
     int interval() const { return intervalMs_; }
     const std::string& name() const { return name_; }
     bool isUpkeep() const { return static_cast<bool>(onUpkeepTick_); }
+    bool isObserver() const { return observer_; }
+    bool wakesOnlyWhenWoken() const { return onlyWhenWoken_; }
+    // Something this upkeep timer keeps in step has changed: it ticks once within its interval.
+    void wake();
 
     // Called by the scheduler when the timer is due. True when the tick changed something (a
-    // periodic timer's tick always may have).
+    // periodic timer's tick always may have, an observer's never).
     bool fire();
 
 private:
@@ -44,6 +57,8 @@ private:
     std::string name_;
     int intervalMs_;
     bool enabled_ = false;
+    bool observer_ = false;
+    bool onlyWhenWoken_ = false;
     std::function<void()> onTick_;
     std::function<bool()> onUpkeepTick_;
 };

@@ -40,7 +40,8 @@ Form2::Form2(Form1& main, Parts parts)
     , List3(new QListWidget(this))
     , Timer1(parts.scheduler, "Form2.Timer1", 1, [this] { onTimer1(); })
     , Timer2(parts.scheduler, "Form2.Timer2", 1, Timer::Upkeep{}, [this] { return statusRefresh(); })
-    , Timer3(parts.scheduler, "Form2.Timer3", 10, Timer::Upkeep{}, [this] { return seedDefaultBrain(); })
+    , Timer3(parts.scheduler, "Form2.Timer3", 10, Timer::Upkeep{.onlyWhenWoken = true},
+             [this] { return seedDefaultBrain(); })
     , picani(parts.scheduler, "picani", 62, [this] { onPicani(); })
     , dp(this)
     , main_(main)
@@ -146,6 +147,9 @@ Form2::Form2(Form1& main, Parts parts)
         page->installEventFilter(this);
 
     connect(List1, &QListWidget::currentRowChanged, this, &Form2::selectionRule);
+    // The default-brain watch looks only at whether the phrase list is empty.
+    connect(List1->model(), &QAbstractItemModel::rowsRemoved, this, [this] { Timer3.wake(); });
+    connect(List1->model(), &QAbstractItemModel::modelReset, this, [this] { Timer3.wake(); });
     for (QListWidget* other : {List2, List3}) {
         connect(other, &QListWidget::currentRowChanged, this, [this, other](int row) {
             if (syncingSelection_)

@@ -22,13 +22,28 @@ QtScheduler::~QtScheduler()
 
 void QtScheduler::post(std::function<void()> task)
 {
+    ++postedPending_;
     QMetaObject::invokeMethod(
         this,
         [this, task = std::move(task)] {
             task();
+            --postedPending_;
             wakeUpkeep();
         },
         Qt::QueuedConnection);
+}
+
+bool QtScheduler::isSettled() const
+{
+    if (postedPending_ > 0)
+        return false;
+    if (upkeep_ == Upkeep::Literal)
+        return true;
+    for (const auto& [timer, qtimer] : timers_) {
+        if (upkeepTimers_.count(qtimer) && qtimer->isActive())
+            return false;
+    }
+    return true;
 }
 
 void QtScheduler::processPendingEvents() { QCoreApplication::processEvents(); }
@@ -43,6 +58,8 @@ void QtScheduler::armTimer(Timer& timer)
         qtimer->setSingleShot(sleeps);
         if (sleeps)
             upkeepTimers_.insert(qtimer);
+        if (timer.isObserver())
+            observerTimers_.insert(qtimer);
         connect(qtimer, &QTimer::timeout, this, [this, t = &timer] { onTimeout(*t); });
     }
     qtimer->start(timer.interval());
@@ -58,6 +75,7 @@ void QtScheduler::forgetTimer(Timer& timer)
 {
     if (auto found = timers_.find(&timer); found != timers_.end()) {
         upkeepTimers_.erase(found->second);
+        observerTimers_.erase(found->second);
         delete found->second;
         timers_.erase(found);
     }
@@ -73,18 +91,25 @@ void QtScheduler::onTimeout(Timer& timer)
 void QtScheduler::wakeUpkeep(const Timer* except)
 {
     for (auto& [timer, qtimer] : timers_) {
-        if (timer != except && timer->isEnabled() && upkeepTimers_.count(qtimer) &&
-            !qtimer->isActive())
+        if (timer != except && timer->isEnabled() && !timer->wakesOnlyWhenWoken() &&
+            upkeepTimers_.count(qtimer) && !qtimer->isActive())
             qtimer->start(timer->interval());
     }
+}
+
+void QtScheduler::wakeTimer(Timer& timer)
+{
+    if (auto found = timers_.find(&timer);
+        found != timers_.end() && upkeepTimers_.count(found->second) && !found->second->isActive())
+        found->second->start(timer.interval());
 }
 
 bool QtScheduler::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::Timer:
-        if (upkeepTimers_.count(watched))
-            break; // an upkeep tick is news only when it says so
+        if (upkeepTimers_.count(watched) || observerTimers_.count(watched))
+            break; // an upkeep tick is news only when it says so, an observer's never
         [[fallthrough]];
     default:
         wakeUpkeep();

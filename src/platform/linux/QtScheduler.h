@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <atomic>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -27,6 +28,7 @@ public:
     void post(std::function<void()> task) override;
     void processPendingEvents() override;
     std::int64_t nowMs() const override { return clock_.elapsed(); }
+    bool isSettled() const override;
 
     // Something may have changed: every sleeping upkeep timer ticks once.
     void wakeUpkeep(const Timer* except = nullptr);
@@ -35,6 +37,7 @@ protected:
     void armTimer(Timer& timer) override;
     void disarmTimer(Timer& timer) override;
     void forgetTimer(Timer& timer) override;
+    void wakeTimer(Timer& timer) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -44,4 +47,6 @@ private:
     QElapsedTimer clock_;
     std::unordered_map<Timer*, QTimer*> timers_;
     std::unordered_set<const QObject*> upkeepTimers_;
+    std::unordered_set<const QObject*> observerTimers_;
+    std::atomic<int> postedPending_{0};
 };
