@@ -152,6 +152,17 @@ int ParlonApp::run(int argc, char** argv)
         hear(phrase);
         return Status::success();
     });
+    control.addCommand("add", [&form2](const std::string& fields, std::vector<std::string>&) {
+        const std::size_t first = fields.find('\t');
+        const std::size_t second = first == std::string::npos ? first : fields.find('\t', first + 1);
+        if (second == std::string::npos || fields.find('\t', second + 1) != std::string::npos)
+            return Status::failure("add takes a phrase, a type and an argument");
+        return form2.teach(fields.substr(0, first), fields.substr(first + 1, second - first - 1),
+                           fields.substr(second + 1));
+    });
+    control.addCommand("remove", [&form2](const std::string& phrase, std::vector<std::string>&) {
+        return form2.forget(phrase);
+    });
     QObject::connect(&form1, &Form1::quitRequested, &app, [&] {
         QApplication::exit(form1.shutdownStatus().ok() ? 0 : 1);
     });

@@ -18,6 +18,10 @@ const char* usage =
     "\n"
     "Commands:\n"
     "  say PHRASE       hand PHRASE to the running Parlon as if it had been heard\n"
+    "  add PHRASE TYPE ARGUMENT\n"
+    "                   teach the running Parlon a phrase: TYPE is Speak, Open, Type or Read\n"
+    "                   (for example: parlonctl add \"what time is it\" Read \"the time\")\n"
+    "  remove PHRASE    forget the entries with this phrase (the four built-in ones stay)\n"
     "  hear --grammar PHRASEFILE WAV...\n"
     "                   recognize sound files offline with Parlon's ears: one line per file,\n"
     "                   its name, a tab, and the phrase heard as the phrase file writes it,\n"
@@ -29,22 +33,52 @@ const char* usage =
     "Options:\n"
     "  -h, --help       print this help and exit\n";
 
-int say(const std::vector<std::string>& arguments)
+// Sends one request to the running program and prints what it answers.
+int request(const std::string& line)
 {
-    if (arguments.empty()) {
-        std::fputs("parlonctl: say needs a phrase\nTry \"parlonctl --help\".\n", stderr);
-        return 2;
-    }
-    std::string phrase;
-    for (const auto& word : arguments)
-        phrase += (phrase.empty() ? "" : " ") + word;
     std::vector<std::string> out;
-    const Status sent = ControlClient::request("say " + phrase, out);
-    if (!sent) {
-        std::fprintf(stderr, "parlonctl: %s\n", sent.message().c_str());
+    const Status done = ControlClient::request(line, out);
+    for (const auto& outLine : out)
+        std::printf("%s\n", outLine.c_str());
+    if (!done) {
+        std::fprintf(stderr, "parlonctl: %s\n", done.message().c_str());
         return 1;
     }
     return 0;
+}
+
+int wrongUse(const char* message)
+{
+    std::fprintf(stderr, "parlonctl: %s\nTry \"parlonctl --help\".\n", message);
+    return 2;
+}
+
+int say(const std::vector<std::string>& arguments)
+{
+    if (arguments.empty())
+        return wrongUse("say needs a phrase");
+    std::string phrase;
+    for (const auto& word : arguments)
+        phrase += (phrase.empty() ? "" : " ") + word;
+    return request("say " + phrase);
+}
+
+int addEntry(const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 3)
+        return wrongUse("add needs a phrase, a type and an argument, each quoted if it has blanks");
+    for (const auto& field : arguments) {
+        if (field.find('\t') != std::string::npos)
+            return wrongUse("a phrase or an argument cannot hold a tab");
+    }
+    return request("add " + arguments[0] + "\t" + arguments[1] + "\t" + arguments[2]);
+}
+
+int removeEntries(const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 1)
+        return wrongUse("remove needs one phrase, quoted if it has blanks");
+    return request("remove " + arguments[0]);
 }
 
 } // namespace
@@ -65,6 +99,8 @@ int main(int argc, char** argv)
     }
     const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
         {"say", say},
+        {"add", addEntry},
+        {"remove", removeEntries},
         {"hear", HearCommand::run},
         {"speak", SpeakCommand::run},
     };

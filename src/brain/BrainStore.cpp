@@ -7,6 +7,7 @@
 #include "core/TextCodec.h"
 #include "engine/Recognizer.h"
 
+#include <algorithm>
 #include <deque>
 
 BrainStore::BrainStore(Recognizer& recognizer, BrainPaths paths, BrainLists mainLists)
@@ -85,6 +86,8 @@ Status BrainStore::LoadBrain()
         }
         fillList(source.mainList, source.editorList, std::move(values));
     }
+    loadedFingerprint_ = fingerprintOf(main_);
+    reportIncompleteEntries();
     return status;
 }
 
@@ -125,15 +128,36 @@ Status BrainStore::SaveBrain()
         arguments.push_back(argument);
         types.push_back(type);
     }
-    if (skipped > 0)
+    skipped += std::max(0, std::max(main_.arguments.count(), main_.types.count()) - count);
+    if (skipped > 0) {
+        // What a hand-edited brain held beyond its whole entries is kept beside it.
+        const Status kept = backupFiles();
+        if (!kept)
+            return Status::failure("the brain was not saved, because " + std::to_string(skipped) +
+                                   " incomplete entries would be lost and no copy could be kept: " +
+                                   kept.message());
         Log::warning(std::to_string(skipped) +
-                     " incomplete or surplus entries were left out of the saved brain");
+                     " incomplete or surplus entries were left out of the saved brain; the files "
+                     "as they were are kept as listen.bak, commandi.bak and action.bak");
+    }
 
     AtomicFileSet files;
     files.add(paths_.listen, TextCodec::encodeForFile(BrainFileFormat::phraseFileText(phrases)));
     files.add(paths_.commandi, TextCodec::encodeForFile(BrainFileFormat::valueFileText(arguments)));
     files.add(paths_.action, TextCodec::encodeForFile(BrainFileFormat::valueFileText(types)));
     return files.commit();
+}
+
+void BrainStore::reportIncompleteEntries() const
+{
+    const int phrases = main_.phrases.count();
+    const int arguments = main_.arguments.count();
+    const int types = main_.types.count();
+    if (phrases == arguments && phrases == types)
+        return;
+    Log::warning("the brain files hold " + std::to_string(phrases) + " phrases, " +
+                 std::to_string(arguments) + " arguments and " + std::to_string(types) +
+                 " types; an entry that lacks its argument or type does nothing when heard");
 }
 
 void BrainStore::clearAllLists()
@@ -181,7 +205,25 @@ Status BrainStore::saveAtShutdown()
                      "loaded stay in its files");
         return Status::success();
     }
+    // Every change is saved when it is made; the files already hold a brain that has not changed
+    // since it was loaded (and a file edited by hand meanwhile keeps the edit).
+    if (fingerprintOf(main_) == loadedFingerprint_)
+        return Status::success();
     return SaveBrain();
+}
+
+std::size_t BrainStore::fingerprintOf(const BrainLists& lists)
+{
+    std::size_t hash = 0;
+    auto mix = [&hash](std::size_t value) { hash ^= value + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2); };
+    for (const EntryList* list : {&lists.phrases, &lists.arguments, &lists.types}) {
+        mix(static_cast<std::size_t>(list->count()));
+        for (int i = 0; i < list->count(); ++i) {
+            const std::string* held = list->itemIfHeld(i);
+            mix(std::hash<std::string>{}(held ? *held : list->item(i)));
+        }
+    }
+    return hash;
 }
 
 bool BrainStore::maySeed() const { return unreadable_.empty(); }

@@ -42,8 +42,9 @@ public:
     // nothing the user did is lost, and the next save tries again.
     Status saveAndReload();
 
-    // The shutdown's write. Skipped when the last load could not take the whole brain (more
-    // entries than a brain can hold), so that leaving the program never shortens the files.
+    // The shutdown's write. Skipped when the lists are as the last load left them (every change
+    // is saved when it is made), and when that load could not take the whole brain (more entries
+    // than a brain can hold), so that leaving the program never shortens the files.
     Status saveAtShutdown();
 
     void clearAllLists();
@@ -58,6 +59,8 @@ public:
     const std::vector<std::string>& unreadableFiles() const { return unreadable_; }
 
 private:
+    static std::size_t fingerprintOf(const BrainLists& lists);
+    void reportIncompleteEntries() const;
     void fillList(EntryList& mainList, EntryList* editorList, std::vector<std::string> values);
     void rebuildEditorListsFromMain();
 
@@ -66,5 +69,6 @@ private:
     BrainLists main_;
     std::optional<BrainLists> editor_;
     bool truncated_ = false;
+    std::size_t loadedFingerprint_ = 0;
     std::vector<std::string> unreadable_;
 };

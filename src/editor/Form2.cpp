@@ -346,14 +346,54 @@ void Form2::addEntry()
         if (const auto code = KeyTable::codeOf(frame1->Combo1->currentText().toStdString()))
             Text3->setText(QString::fromUtf8(code->data(), static_cast<qsizetype>(code->size())));
     }
-    const std::string phrase = Text1->text().toStdString();
-    main_.brain().mainLists().append(phrase, Text3->text().toStdString(), type);
-    phraseList_.append(phrase);
-    typeList_.append(type);
-    main_.saveAndReload();
+    appendEntry(Text1->text().toStdString(), Text3->text().toStdString(), type);
     Text1->clear();
     Text3->clear();
     startBackwardFlip();
+}
+
+void Form2::appendEntry(const std::string& phrase, const std::string& argument,
+                        const std::string& type)
+{
+    main_.brain().mainLists().append(phrase, argument, type);
+    phraseList_.append(phrase);
+    typeList_.append(type);
+    main_.saveAndReload();
+}
+
+Status Form2::teach(const std::string& phrase, const std::string& type, const std::string& argument)
+{
+    if (phrase.empty() || argument.empty())
+        return Status::failure("a phrase and an argument are needed");
+    if (type != "Speak" && type != "Open" && type != "Type" && type != "Read")
+        return Status::failure("the type is Speak, Open, Type or Read, not \"" + type + "\"");
+    for (const auto reserved : Builtin::reservedPhrases) {
+        if (phrase == reserved)
+            return Status::failure("\"" + phrase + "\" is one of Parlon's own phrases");
+    }
+    if (main_.List1.count() >= BrainFileFormat::maxEntries)
+        return Status::failure("the brain is full");
+    appendEntry(phrase, argument, type);
+    return Status::success();
+}
+
+Status Form2::forget(const std::string& phrase)
+{
+    int removed = 0;
+    for (int index = main_.List1.count() - 1; index >= Builtin::count; --index) {
+        if (main_.List1.item(index) != phrase)
+            continue;
+        for (EntryList* list : {static_cast<EntryList*>(&main_.List1), static_cast<EntryList*>(&main_.List2),
+                                static_cast<EntryList*>(&main_.List3),
+                                static_cast<EntryList*>(&phraseList_), static_cast<EntryList*>(&typeList_),
+                                static_cast<EntryList*>(&argumentList_)})
+            list->removeAt(index);
+        ++removed;
+    }
+    if (removed == 0)
+        return Status::failure("no entry past the built-in ones has the phrase \"" + phrase + "\"");
+    main_.saveAndReload();
+    return Status::success();
 }
 
 void Form2::openChangePanel()

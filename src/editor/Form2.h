@@ -3,6 +3,7 @@
 #include "ListWidgetEntryList.h"
 #include "PasteBlocker.h"
 #include "brain/BrainLists.h"
+#include "core/Status.h"
 #include "core/Timer.h"
 #include "platform/linux/QtWindowRegion.h"
 #include "shapes/ShapedWindow.h"
@@ -97,6 +98,12 @@ public:
     void removeEntry();
     void showViewer(const QString& text);
 
+    // Teaching and forgetting from outside the window (parlonctl), by the editor's own rules: the
+    // phrase must not be reserved, every field is needed, the brain must have room, and the four
+    // built-in entries stay.
+    Status teach(const std::string& phrase, const std::string& type, const std::string& argument);
+    Status forget(const std::string& phrase);
+
     const QtWindowRegion& region() const { return regionPort_; }
     int windowPictureFrame() const { return pictureFrame_; }
 
@@ -115,6 +122,7 @@ private:
     void setWindowPicture(int frame);
     void drag(class QMouseEvent* event);
     void chooserConfirmed();
+    void appendEntry(const std::string& phrase, const std::string& argument, const std::string& type);
 
     Form1& main_;
     Parts parts_;

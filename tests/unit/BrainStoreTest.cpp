@@ -243,3 +243,27 @@ TEST_F(BrainStoreTest, ABrainFileKeptThroughALinkStaysALink)
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "listen"));
     EXPECT_EQ(TempFolder::read(elsewhere / "listen"), builtinPhraseFile);
 }
+
+TEST_F(BrainStoreTest, LeavingWithoutAChangeKeepsTheFilesAsTheyAre)
+{
+    writeBrain("<start>=a\n<start>=b\n", "1\n2\n", "Speak\nSpeak\n"); // a hand-edited brain
+    ASSERT_TRUE(store.LoadBrain().ok());
+    TempFolder::write(folder / "commandi", "one\ntwo\n"); // edited again while the program runs
+    ASSERT_TRUE(store.saveAtShutdown().ok());
+    EXPECT_EQ(file("listen"), "<start>=a\n<start>=b\n");
+    EXPECT_EQ(file("commandi"), "one\ntwo\n");
+
+    arguments.setItem(1, "changed"); // a change that could not be saved when it was made
+    ASSERT_TRUE(store.saveAtShutdown().ok());
+    EXPECT_EQ(file("commandi"), "1\r\n\r\nchanged\r\n\r\n");
+}
+
+TEST_F(BrainStoreTest, SavingOverIncompleteEntriesKeepsTheOldFilesBeside)
+{
+    writeBrain("<start>=a\r\n<start>=b\r\n<start>=c\r\n", "1\r\n", "Speak\r\nSpeak\r\nRead\r\nOpen\r\n");
+    ASSERT_TRUE(store.LoadBrain().ok());
+    ASSERT_TRUE(store.SaveBrain().ok());
+    EXPECT_EQ(file("listen.bak"), "<start>=a\r\n<start>=b\r\n<start>=c\r\n");
+    EXPECT_EQ(file("action.bak"), "Speak\r\nSpeak\r\nRead\r\nOpen\r\n");
+    EXPECT_EQ(file("action"), "Speak\r\n\r\n");
+}
