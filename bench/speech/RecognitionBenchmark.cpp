@@ -2,6 +2,14 @@
 // real-time factor, for the program's decoder settings and for the decoder's stock settings with
 // a plain grammar, on speech this benchmark makes with several espeak-ng voices and rates, with
 // and without noise.
+//
+// Two splits: the tuning split is what the decoder's settings and its rejection were chosen on;
+// the held-out split has other phrases, other sentences, other voices and other rates, and was
+// never looked at while tuning. Its figures are the ones to trust.
+//
+// Options: --split tuning|held-out (only one split), --features FILE (every phrase the grammar
+// offered, with the rejection's features, for fitting the rejection), --stock-only, --program-only.
+// DECODER_ARGS="-name value ..." adds decoder arguments to the program's settings.
 #include "engine/AudioInput.h"
 #include "engine/WavFile.h"
 #include "engine/espeak/EspeakEngine.h"
@@ -12,50 +20,98 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-const std::vector<std::string> brain = {
-    "zel listen",       "nubo listen",     "stop listen",      "stop speak",
-    "go to sleep",      "what time is it", "what is the date", "read the selection",
-    "open the browser", "open my mail",    "start the music",  "next song",
-    "previous song",    "volume up",       "volume down",      "copy that",
-    "paste it",         "press enter",     "scroll up",        "scroll down",
-    "delete that",      "tell me a joke",  "how are you",      "good morning",
-    "good night",       "i c q",           "open 7zip",        "call bob",
-    "thank you",        "show the weather"};
-const std::vector<std::string> everydayTalk = {"I think it is going to rain later today",
-                                               "can you pass me the salt please",
-                                               "the meeting starts at nine tomorrow",
-                                               "where did I leave my keys",
-                                               "let's order pizza for dinner",
-                                               "my brother is coming over this weekend",
-                                               "did you see the game last night",
-                                               "I need to buy some milk",
-                                               "the train was late again",
-                                               "turn left at the next corner",
-                                               "what a beautiful day",
-                                               "stop talking so loud",
-                                               "listen to this song",
-                                               "I am going to sleep early tonight",
-                                               "open the window please",
-                                               "good morning everyone",
-                                               "how was your day",
-                                               "that movie was really good",
-                                               "please call me back later",
-                                               "yes"};
-const std::vector<std::string> voices = {"en-us", "en-us+f2", "en+m3"};
-const std::vector<int> rates = {130, 170};
+struct Split {
+    const char* name;
+    std::vector<std::string> brain;
+    std::vector<std::string> talk; // everyday sentences outside the grammar
+    std::vector<std::string> voices;
+    std::vector<int> rates;
+};
+
+const Split tuning = {
+    "tuning",
+    {"zel listen",       "nubo listen",     "stop listen",      "stop speak",
+     "go to sleep",      "what time is it", "what is the date", "read the selection",
+     "open the browser", "open my mail",    "start the music",  "next song",
+     "previous song",    "volume up",       "volume down",      "copy that",
+     "paste it",         "press enter",     "scroll up",        "scroll down",
+     "delete that",      "tell me a joke",  "how are you",      "good morning",
+     "good night",       "i c q",           "open 7zip",        "call bob",
+     "thank you",        "show the weather"},
+    {"I think it is going to rain later today",
+     "can you pass me the salt please",
+     "the meeting starts at nine tomorrow",
+     "where did I leave my keys",
+     "let's order pizza for dinner",
+     "my brother is coming over this weekend",
+     "did you see the game last night",
+     "I need to buy some milk",
+     "the train was late again",
+     "turn left at the next corner",
+     "what a beautiful day",
+     "stop talking so loud",
+     "listen to this song",
+     "I am going to sleep early tonight",
+     "open the window please",
+     "good morning everyone",
+     "how was your day",
+     "that movie was really good",
+     "please call me back later",
+     "yes"},
+    {"en-us", "en-us+f2", "en+m3"},
+    {130, 170}};
+
+// Never used while choosing settings or fitting the rejection.
+const Split heldOut = {
+    "held-out",
+    {"nubo listen",      "stop listen",         "stop speak",      "go to sleep",
+     "check my email",   "open the terminal",   "lock the screen", "what day is it",
+     "play some jazz",   "pause the video",     "mute the sound",  "take a screenshot",
+     "open the editor",  "close this window",   "search the web",  "set a timer",
+     "read my messages", "turn the lights off", "who are you",     "good evening",
+     "open gimp",        "call alice",          "x y z",           "open firefox",
+     "start 3d studio",  "show my calendar",    "zoom in",         "undo that",
+     "save the file",    "quindle frobnicate"},
+    {"could you help me carry these boxes",
+     "the weather was lovely this morning",
+     "I forgot to water the plants",
+     "we should visit grandma on sunday",
+     "the coffee machine is broken again",
+     "please close the door behind you",
+     "my phone battery is almost empty",
+     "let me think about it for a minute",
+     "the children are playing in the garden",
+     "she bought a new bicycle yesterday",
+     "turn the music down a little",
+     "did anyone see my glasses",
+     "the bus leaves in ten minutes",
+     "open the door for the cat",
+     "I really like this song",
+     "what time does the shop close",
+     "check the oven in five minutes",
+     "good evening everybody",
+     "no thanks",
+     "that sounds like a good plan"},
+    {"en-us+m2", "en-us+f4", "en-gb-x-rp+m5"},
+    {145, 185}};
+
 constexpr int rate = AudioInput::sampleRate;
-// With --features FILE, every phrase the grammar offered is written there with its features.
 FILE* dump = nullptr;
+std::vector<std::string> decoderArguments;
 
 struct Sample {
     std::vector<std::int16_t> audio;
     std::size_t speechEnd; // sample where the speech ends, silence after
     std::string expected;  // empty for everyday talk
+    std::string text;
+    bool noisy;
 };
 
 std::vector<std::int16_t> speak(const std::string& text, const std::string& voice, int wpm) {
@@ -67,7 +123,7 @@ std::vector<std::int16_t> speak(const std::string& text, const std::string& voic
                                                  });
     if (!made) {
         std::fprintf(stderr, "%s\n", made.message().c_str());
-        return {};
+        std::exit(1);
     }
     return WavFile::resample(samples, EspeakEngine::sampleRate(), rate);
 }
@@ -91,6 +147,8 @@ Sample makeSample(const std::string& text, const std::string& voice, int wpm, do
     sample.audio.resize(sample.audio.size() + after, 0);
     sample.speechEnd = before + last;
     sample.expected = std::move(expected);
+    sample.text = text;
+    sample.noisy = noiseDb > 0;
     // Background noise at the given signal-to-noise ratio, and a faint floor always: a real
     // microphone never gives digital silence.
     const double noiseRms = noiseDb > 0 ? std::sqrt(power / std::pow(10.0, noiseDb / 10)) : 30.0;
@@ -100,29 +158,73 @@ Sample makeSample(const std::string& text, const std::string& voice, int wpm, do
     return sample;
 }
 
+std::vector<Sample> makeSamples(const Split& split) {
+    std::mt19937 random(7);
+    std::vector<Sample> samples;
+    for (const auto& voice : split.voices) {
+        for (const int wpm : split.rates) {
+            for (const double noise : {0.0, 15.0}) {
+                for (const auto& phrase : split.brain)
+                    samples.push_back(
+                        makeSample(phrase, voice, wpm, noise, random,
+                                   SpokenPhrases::keyOf(SpokenPhrases::wordsOf(phrase))));
+                for (const auto& sentence : split.talk)
+                    samples.push_back(makeSample(sentence, voice, wpm, noise, random, ""));
+            }
+        }
+    }
+    return samples;
+}
+
 struct Figures {
     int inGrammar = 0, correct = 0, talk = 0, falseAccepts = 0;
     std::vector<double> latenciesMs;
     double cpuSeconds = 0, audioSeconds = 0;
+
+    void add(const Figures& other) {
+        inGrammar += other.inGrammar;
+        correct += other.correct;
+        talk += other.talk;
+        falseAccepts += other.falseAccepts;
+        latenciesMs.insert(latenciesMs.end(), other.latenciesMs.begin(), other.latenciesMs.end());
+        cpuSeconds += other.cpuSeconds;
+        audioSeconds += other.audioSeconds;
+    }
 };
 
-Figures run(bool stock, const std::vector<Sample>& samples) {
+// Decodes every sample in turn with one decoder, as the program hears one utterance after
+// another; figures for the quiet and the noisy samples apart.
+void run(bool stock, const Split& split, const std::vector<Sample>& samples, Figures& quiet,
+         Figures& noisy) {
     Status status = Status::success();
     SphinxDecoder::Settings settings;
     settings.stock = stock;
+    settings.decoderArguments = decoderArguments;
     auto decoder = SphinxDecoder::create(settings, status);
     if (decoder)
-        status = decoder->setGrammar(SpokenPhrases(brain).sequences());
+        status = decoder->setGrammar(SpokenPhrases(split.brain).sequences());
     if (!status) {
         std::fprintf(stderr, "%s\n", status.message().c_str());
         std::exit(1);
     }
-    Figures figures;
     constexpr std::size_t block = rate / 50; // the program reads 20 ms at a time
     std::vector<SphinxDecoder::Heard> heard;
     for (const auto& sample : samples) {
+        Figures& figures = sample.noisy ? noisy : quiet;
         std::vector<std::string> accepted;
         double latency = -1;
+        auto take = [&](const SphinxDecoder::Heard& result, double atMs) {
+            if (dump && !stock && !result.candidate.empty())
+                std::fprintf(dump, "%s\t%s\t%s\t%s\t%.3f\t%.3f\t%.3f\t%.3f\t%d\t%d\t%.3f\t%.3f\n",
+                             split.name, sample.text.c_str(), sample.expected.c_str(),
+                             result.candidate.c_str(), result.framesPerPhone, result.scorePerFrame,
+                             result.coverage, result.phoneLoopGap, result.words, result.phones,
+                             result.phoneDistance, result.speechOutside);
+            if (result.key.empty())
+                return;
+            accepted.push_back(result.key);
+            latency = atMs;
+        };
         for (std::size_t at = 0; at < sample.audio.size(); at += block) {
             const std::size_t n = std::min(block, sample.audio.size() - at);
             heard.clear();
@@ -131,25 +233,16 @@ Figures run(bool stock, const std::vector<Sample>& samples) {
             const double spent =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             figures.cpuSeconds += spent;
-            for (const auto& result : heard) {
-                if (dump && !stock && !result.candidate.empty())
-                    std::fprintf(dump, "%s\t%s\t%.2f\t%.2f\t%.2f\n", sample.expected.c_str(),
-                                 result.candidate.c_str(), result.framesPerPhone,
-                                 result.scorePerFrame, result.coverage);
-                if (result.key.empty())
-                    continue;
-                accepted.push_back(result.key);
-                // The block arrives 20 ms after its first sample was spoken, then is decoded.
-                const double endOfBlock = static_cast<double>(at + n);
-                latency = (endOfBlock - static_cast<double>(sample.speechEnd)) * 1000.0 / rate +
-                          spent * 1000.0;
-            }
+            // The block arrives once its last sample has been captured, then is decoded.
+            for (const auto& result : heard)
+                take(result, (static_cast<double>(at + n) - static_cast<double>(sample.speechEnd)) *
+                                     1000.0 / rate +
+                                 spent * 1000.0);
         }
         heard.clear();
         decoder->finish(heard);
         for (const auto& result : heard)
-            if (!result.key.empty())
-                accepted.push_back(result.key);
+            take(result, -1);
         figures.audioSeconds += static_cast<double>(sample.audio.size()) / rate;
         if (sample.expected.empty()) {
             ++figures.talk;
@@ -162,57 +255,88 @@ Figures run(bool stock, const std::vector<Sample>& samples) {
                 figures.latenciesMs.push_back(latency);
         }
     }
-    return figures;
 }
 
-void print(const char* name, Figures f) {
+void print(const std::string& name, Figures f) {
     std::sort(f.latenciesMs.begin(), f.latenciesMs.end());
     auto at = [&](double q) {
         return f.latenciesMs.empty()
                    ? 0.0
                    : f.latenciesMs[static_cast<std::size_t>(q * (f.latenciesMs.size() - 1))];
     };
-    std::printf("%-34s %7.1f%% %9.1f%% %8.0f %8.0f %8.3f\n", name,
+    std::printf("%-40s %7.1f%% %9.1f%% %8.0f %8.0f %8.3f\n", name.c_str(),
                 100.0 * f.correct / std::max(1, f.inGrammar),
                 100.0 * f.falseAccepts / std::max(1, f.talk), at(0.5), at(0.95),
                 f.cpuSeconds / f.audioSeconds);
+    std::fflush(stdout);
+}
+
+void describe(const Split& split) {
+    std::printf("%s split: %zu utterances of a %zu-phrase brain and %zu of %zu everyday sentences, "
+                "voices",
+                split.name, split.brain.size() * split.voices.size() * split.rates.size() * 2,
+                split.brain.size(),
+                split.talk.size() * split.voices.size() * split.rates.size() * 2,
+                split.talk.size());
+    for (const auto& voice : split.voices)
+        std::printf(" %s", voice.c_str());
+    std::printf(", %d and %d words/min, quiet and with white noise at 15 dB SNR\n", split.rates[0],
+                split.rates[1]);
 }
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--features")
-        dump = std::fopen(argv[2], "w");
-    std::mt19937 random(7);
-    std::vector<Sample> quiet, noisy;
-    for (const auto& voice : voices) {
-        for (const int wpm : rates) {
-            for (const auto& phrase : brain) {
-                const std::string key = SpokenPhrases::keyOf(SpokenPhrases::wordsOf(phrase));
-                quiet.push_back(makeSample(phrase, voice, wpm, 0, random, key));
-                noisy.push_back(makeSample(phrase, voice, wpm, 15, random, key));
-            }
-            for (const auto& sentence : everydayTalk) {
-                quiet.push_back(makeSample(sentence, voice, wpm, 0, random, ""));
-                noisy.push_back(makeSample(sentence, voice, wpm, 15, random, ""));
-            }
+    std::vector<const Split*> splits = {&tuning, &heldOut};
+    bool program = true;
+    bool stock = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--features" && i + 1 < argc) {
+            dump = std::fopen(argv[++i], "w");
+        } else if (argument == "--split" && i + 1 < argc) {
+            const std::string name = argv[++i];
+            splits = {name == tuning.name ? &tuning : &heldOut};
+        } else if (argument == "--stock-only") {
+            program = false;
+        } else if (argument == "--program-only") {
+            stock = false;
+        } else {
+            std::fprintf(stderr, "usage: recognition_benchmark [--split tuning|held-out] "
+                                 "[--features FILE] [--stock-only|--program-only]\n");
+            return 2;
         }
     }
-    std::printf("Speech: %zu phrases of a %zu-phrase brain and %zu everyday sentences, voices",
-                brain.size() * voices.size() * rates.size() * 2, brain.size(),
-                everydayTalk.size() * voices.size() * rates.size() * 2);
-    for (const auto& voice : voices)
-        std::printf(" %s", voice.c_str());
-    std::printf(", %d and %d words/min, quiet and with white noise at 15 dB SNR\n\n", rates[0],
-                rates[1]);
-    std::printf("%-34s %8s %10s %8s %8s %8s\n", "", "accuracy", "false acc.", "lat. p50",
+    if (const char* extra = std::getenv("DECODER_ARGS")) {
+        std::istringstream in(extra);
+        std::string word;
+        while (in >> word)
+            decoderArguments.push_back(word);
+    }
+    for (const auto* split : splits)
+        describe(*split);
+    std::printf("\n%-40s %8s %10s %8s %8s %8s\n", "", "accuracy", "false acc.", "lat. p50",
                 "lat. p95", "RTF");
-    std::printf("%-34s %8s %10s %8s %8s %8s\n", "", "(>=97%)", "(<=3%)", "ms", "(<=350)",
+    std::printf("%-40s %8s %10s %8s %8s %8s\n", "", "(>=97%)", "(<=3%)", "ms", "(<=350)",
                 "(<=0.1)");
-    std::vector<Sample> all = quiet;
-    all.insert(all.end(), noisy.begin(), noisy.end());
-    print("program settings, quiet", run(false, quiet));
-    print("program settings, noise 15 dB", run(false, noisy));
-    print("program settings, all", run(false, all));
-    print("stock settings + plain grammar, all", run(true, all));
+    for (const auto* split : splits) {
+        const auto samples = makeSamples(*split);
+        const std::string name = split->name;
+        if (program) {
+            Figures quiet, noisy;
+            run(false, *split, samples, quiet, noisy);
+            print("program settings, " + name + ", quiet", quiet);
+            print("program settings, " + name + ", noise", noisy);
+            quiet.add(noisy);
+            print("program settings, " + name + ", all", quiet);
+        }
+        if (stock) {
+            Figures quiet, noisy;
+            run(true, *split, samples, quiet, noisy);
+            quiet.add(noisy);
+            print("stock + plain grammar, " + name + ", all", quiet);
+        }
+    }
+    if (dump)
+        std::fclose(dump);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "core/Scheduler.h"
 #include "engine/AudioOutput.h"
 #include "engine/OwnVoice.h"
+#include "engine/WavFile.h"
 
 #include <algorithm>
 #include <chrono>
@@ -163,9 +164,13 @@ void EspeakSynthesizer::play(const Job& job, const std::vector<std::int16_t>& sa
         }
         if (at == 0) {
             // The first sample is heard once what is buffered ahead of the chunk's end has played.
-            const std::int64_t ahead =
-                output_->latencyUs() - static_cast<std::int64_t>(count) * 1000000 / rate;
-            heardAt = Clock::now() + std::chrono::microseconds(std::max<std::int64_t>(0, ahead));
+            const std::int64_t ahead = std::max<std::int64_t>(
+                0, output_->latencyUs() - static_cast<std::int64_t>(count) * 1000000 / rate);
+            heardAt = Clock::now() + std::chrono::microseconds(ahead);
+            // What the microphone may hear back, for the recognizer to take out.
+            if (ownVoice_)
+                ownVoice_->sounds(WavFile::resample(samples, rate, OwnVoice::sampleRate),
+                                  OwnVoice::nowUs() + ahead);
         }
         at += count;
         if (!started && Clock::now() >= heardAt) {

@@ -6,13 +6,18 @@
 #include "core/Scheduler.h"
 #include "core/TextCodec.h"
 #include "engine/AudioInput.h"
+#include "engine/CaptureClock.h"
 #include "engine/OwnVoice.h"
+#include "engine/webrtc/EchoCanceller.h"
 
 #include <chrono>
 
 namespace {
 // 20 ms of audio per read: the end of speech is seen at most this late.
 constexpr std::size_t blockSamples = AudioInput::sampleRate / 50;
+// How far ahead of its estimated echo the played sound is given to the echo canceller, so that
+// an estimate some tens of milliseconds too late still leaves the echo after its reference.
+constexpr int echoLeadMs = 60;
 
 bool containsWords(const std::string& text, const std::string& key) {
     return (" " + SpokenPhrases::keyOf(SpokenPhrases::wordsOf(text)) + " ").find(" " + key + " ") !=
@@ -109,7 +114,11 @@ void PocketSphinxRecognizer::run() {
         wake_.wait(lock, [this] { return quit_; });
         return;
     }
+    EchoCanceller canceller;
+    Log::reportOnce("taking the program's own voice out of what it hears", canceller.status());
     std::vector<std::int16_t> block(blockSamples);
+    std::vector<std::int16_t> played(EchoCanceller::frameSamples);
+    CaptureClock captureClock(blockSamples);
     std::vector<SphinxDecoder::Heard> heard;
     for (;;) {
         std::optional<Pending> pending;
@@ -147,9 +156,25 @@ void PocketSphinxRecognizer::run() {
             Log::warningOnce("stopped listening " + got.message(),
                              "stopped listening: " + got.message());
             decoder->restartUtterance();
+            captureClock.reset();
             continue;
         }
-        const std::int64_t nowMs = OwnVoice::nowMs();
+        const std::int64_t nowUs = OwnVoice::nowUs();
+        const std::int64_t nowMs = nowUs / 1000;
+        if (ownVoice_) {
+            // When the block's first sample reached the microphone.
+            const std::int64_t heardUs = captureClock.blockHeardUs(
+                nowUs - input_->latencyUs() -
+                static_cast<std::int64_t>(blockSamples) * 1000000 / AudioInput::sampleRate);
+            for (std::size_t at = 0; at + EchoCanceller::frameSamples <= block.size();
+                 at += EchoCanceller::frameSamples) {
+                const std::int64_t frameUs =
+                    heardUs + static_cast<std::int64_t>(at) * 1000000 / AudioInput::sampleRate;
+                // The reference runs ahead of the echo: the canceller only looks back in time.
+                if (ownVoice_->played(frameUs + echoLeadMs * 1000, played.size(), played.data()))
+                    canceller.process(played.data(), block.data() + at, echoLeadMs);
+            }
+        }
         heard.clear();
         decoder->process(block.data(), block.size(), heard);
         for (const auto& result : heard) {
@@ -162,12 +187,14 @@ void PocketSphinxRecognizer::run() {
 
 void PocketSphinxRecognizer::deliver(const SphinxDecoder::Heard& heard, std::int64_t startMs,
                                      std::int64_t endMs) {
-    if (heard.key.empty())
+    if (heard.candidate.empty() || heard.acceptance <= SphinxDecoder::bargeInThreshold)
         return;
     std::vector<std::string> ownTexts;
     // The decoder keeps some audio from before the speech started.
     const bool audible = ownVoice_ && ownVoice_->heardBetween(startMs - 300, endMs, &ownTexts);
-    scheduler_.post([this, key = heard.key, audible, ownTexts, alive = alive_] {
+    if (!audible && heard.key.empty())
+        return;
+    scheduler_.post([this, key = heard.candidate, audible, ownTexts, alive = alive_] {
         if (*alive)
             onHeard(key, audible, ownTexts);
     });

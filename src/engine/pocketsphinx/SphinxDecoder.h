@@ -21,6 +21,8 @@ public:
         // The decoder's own defaults, a plain grammar and no rejection: the baseline that the
         // recognition benchmark compares with.
         bool stock = false;
+        // More decoder arguments, name then value, after the program's own (for tuning).
+        std::vector<std::string> decoderArguments;
     };
 
     struct Heard {
@@ -31,6 +33,18 @@ public:
         double framesPerPhone = 0;
         double scorePerFrame = 0;
         double coverage = 0; // share of the utterance's speech that the phrase's words cover
+        // Acoustic score per frame of the phrase's words minus that of the best free phone
+        // sequence over the same frames: near 0 when the words explain the sound as well as any
+        // phones could, far below when the grammar forced other talk onto its nearest phrase.
+        double phoneLoopGap = 0;
+        // The phones heard freely over the phrase's frames, as edits of the phrase's own phones
+        // per phone of the phrase.
+        double phoneDistance = 0;
+        // Speech heard freely outside the phrase's frames, per frame of the phrase.
+        double speechOutside = 0;
+        int words = 0;
+        int phones = 0;
+        double acceptance = -1e9; // see acceptance(); nothing to accept without a candidate
     };
 
     static Status checkModel(const Settings& settings);
@@ -54,16 +68,28 @@ public:
     bool inSpeech() const { return inUtterance_; }
     std::int64_t samplesFed() const { return fed_; }
 
-    // Decides acceptance from the features of the best phrase.
-    static bool accepts(const Heard& heard);
+    // How likely the best phrase was really said, from its features (a log-odds score), and
+    // whether that is enough to report it.
+    static double acceptance(const Heard& heard);
+    static bool accepts(const Heard& heard) { return heard.acceptance > acceptThreshold; }
+    // Chosen on the tuning split: about 3% of other talk let through, 90% of right phrases kept.
+    static constexpr double acceptThreshold = 1.0;
+    // While the program's own voice is taken out of what it hears, the user's words come through
+    // fainter and score lower; only the barge-in phrase can count then, so less is asked of it.
+    static constexpr double bargeInThreshold = -1.5;
 
 private:
     explicit SphinxDecoder(const Settings& settings);
     Status pronounce(const std::string& word);
     void endUtterance(std::vector<Heard>& heard);
+    void endBoth();
+    void comparePhoneLoop(Heard& result, long wordScore,
+                          const std::vector<std::string>& hypothesisPhones, int firstFrame,
+                          int lastFrame);
 
     Settings settings_;
     ps_decoder_s* decoder_ = nullptr;
+    ps_decoder_s* phoneLoop_ = nullptr; // the same audio decoded into free phones
     bool hasGrammar_ = false;
     bool started_ = false;
     bool inUtterance_ = false;
