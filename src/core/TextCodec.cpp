@@ -222,11 +222,19 @@ std::string TextCodec::encodeForFile(std::string_view utf8, Encoding* chosen)
         return std::string(utf8);
     }
     std::string narrow;
-    if (isValidUtf8(utf8) && toWindows1252(utf8, narrow)) {
+    // Windows-1252 bytes that would read back as something else (UTF-16 after "ÿþ" or "þÿ", or
+    // UTF-8, as "â‚¬" would) are not written: UTF-8 then says what was meant.
+    if (isValidUtf8(utf8) && toWindows1252(utf8, narrow) && !isValidUtf8(narrow) &&
+        !(narrow.size() >= 2 && ((narrow[0] == '\xFF' && narrow[1] == '\xFE') ||
+                                 (narrow[0] == '\xFE' && narrow[1] == '\xFF')))) {
         report(Encoding::Windows1252);
         return narrow;
     }
     report(Encoding::Utf8);
+    // A reader takes a leading byte-order mark for a signature; text that itself begins with one
+    // keeps it behind a signature of its own.
+    if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
+        return "\xEF\xBB\xBF" + std::string(utf8);
     return std::string(utf8);
 }
 

@@ -52,3 +52,12 @@ TEST(TextCodec, AnyByteSequenceSurvivesAReadAndAWrite)
     EXPECT_TRUE(TextCodec::isValidUtf8(text));
     EXPECT_EQ(TextCodec::encodeForFile(text), junk);
 }
+
+TEST(TextCodec, TextThatLooksLikeAByteOrderMarkSurvives)
+{
+    for (const std::string& text : {std::string("\xEF\xBB\xBFhi \xCE\xBA"), // a mark, then Greek
+                                   std::string("\xC3\xBF\xC3\xBEh"),          // "ÿþh"
+                                   std::string("\xC3\xBE\xC3\xBFh"),          // "þÿh"
+                                   std::string("\xC3\xA2\xE2\x80\x9A\xC2\xAC")}) // "â‚¬", UTF-8 "€" in 1252
+        EXPECT_EQ(TextCodec::decode(TextCodec::encodeForFile(text)), text);
+}
