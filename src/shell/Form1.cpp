@@ -146,7 +146,7 @@ void Form1::load()
     const Status loaded = brain_.LoadBrain();
     // An empty brain's grammar is refused as a matter of course; the default brain follows at
     // once and its load reports any real failure.
-    if (List1.count() > 0)
+    if (List1.count() > 0 || !brain_.unreadableFiles().empty())
         Log::reportOnce("loading the brain", loaded);
 
     List1.setSelectedIndex(0);
