@@ -68,7 +68,7 @@ void ConsoleSession::onSettled()
 {
     if (ended_)
         return;
-    if (speech_.isSpeaking() || !scheduler_.isSettled()) {
+    if (speech_.isSpeaking() || !scheduler_.isSettled(lastHandOverMs_)) {
         quietFor_ = 0;
         return;
     }
@@ -79,6 +79,7 @@ void ConsoleSession::onSettled()
         std::string line = std::move(lines_.front());
         lines_.pop_front();
         onPhrase_(line);
+        lastHandOverMs_ = scheduler_.nowMs();
         return;
     }
     if (endOfInput_) {

@@ -2,6 +2,7 @@
 
 #include "core/Timer.h"
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -38,6 +39,7 @@ private:
     bool ended_ = false;
     int quietMs_;
     int quietFor_ = 0;
+    std::int64_t lastHandOverMs_ = -1;
     Timer settle_;
     std::thread reader_;
 };

@@ -62,7 +62,7 @@ void ManualScheduler::advance(std::int64_t ms)
     now_ = target;
 }
 
-bool ManualScheduler::isSettled() const
+bool ManualScheduler::isSettled(std::int64_t) const
 {
     std::lock_guard lock(postedMutex_);
     return posted_.empty();

@@ -15,7 +15,7 @@ public:
     void post(std::function<void()> task) override;
     void processPendingEvents() override;
     std::int64_t nowMs() const override { return now_; }
-    bool isSettled() const override;
+    bool isSettled(std::int64_t sinceMs) const override;
 
     // Moves virtual time forward by ms, running posted tasks and every due tick on the way.
     void advance(std::int64_t ms);

@@ -21,9 +21,10 @@ public:
     // Monotonic milliseconds; virtual time under the manual scheduler.
     virtual std::int64_t nowMs() const = 0;
 
-    // Nothing is left to settle: no posted task waits and no upkeep timer has a tick to give.
-    // A scheduler whose upkeep timers tick at every interval cannot tell and says true.
-    virtual bool isSettled() const = 0;
+    // Whatever happened before `sinceMs` has settled: no posted task waits, and every upkeep
+    // timer has either nothing left to tick or has ticked since then. A scheduler whose upkeep
+    // timers tick at every interval cannot tell and looks at the posted tasks only.
+    virtual bool isSettled(std::int64_t sinceMs) const = 0;
 
 protected:
     friend class Timer;

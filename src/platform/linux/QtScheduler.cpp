@@ -33,14 +33,19 @@ void QtScheduler::post(std::function<void()> task)
         Qt::QueuedConnection);
 }
 
-bool QtScheduler::isSettled() const
+bool QtScheduler::isSettled(std::int64_t sinceMs) const
 {
     if (postedPending_ > 0)
         return false;
     if (upkeep_ == Upkeep::Literal)
         return true;
     for (const auto& [timer, qtimer] : timers_) {
-        if (upkeepTimers_.count(qtimer) && qtimer->isActive())
+        if (!upkeepTimers_.count(qtimer) || !qtimer->isActive())
+            continue;
+        // Busy with later news (a stream of events keeps waking it): what came before has had
+        // its tick.
+        const auto ticked = lastTick_.find(timer);
+        if (ticked == lastTick_.end() || ticked->second <= sinceMs)
             return false;
     }
     return true;
@@ -76,6 +81,7 @@ void QtScheduler::forgetTimer(Timer& timer)
     if (auto found = timers_.find(&timer); found != timers_.end()) {
         upkeepTimers_.erase(found->second);
         observerTimers_.erase(found->second);
+        lastTick_.erase(&timer);
         delete found->second;
         timers_.erase(found);
     }
@@ -83,6 +89,8 @@ void QtScheduler::forgetTimer(Timer& timer)
 
 void QtScheduler::onTimeout(Timer& timer)
 {
+    if (upkeepTimers_.count(timers_[&timer]))
+        lastTick_[&timer] = nowMs();
     const bool changed = timer.fire();
     if (upkeep_ == Upkeep::OnDemand && changed)
         wakeUpkeep(&timer);

@@ -28,7 +28,7 @@ public:
     void post(std::function<void()> task) override;
     void processPendingEvents() override;
     std::int64_t nowMs() const override { return clock_.elapsed(); }
-    bool isSettled() const override;
+    bool isSettled(std::int64_t sinceMs) const override;
 
     // Something may have changed: every sleeping upkeep timer ticks once.
     void wakeUpkeep(const Timer* except = nullptr);
@@ -46,6 +46,7 @@ private:
     Upkeep upkeep_;
     QElapsedTimer clock_;
     std::unordered_map<Timer*, QTimer*> timers_;
+    std::unordered_map<const Timer*, std::int64_t> lastTick_;
     std::unordered_set<const QObject*> upkeepTimers_;
     std::unordered_set<const QObject*> observerTimers_;
     std::atomic<int> postedPending_{0};
