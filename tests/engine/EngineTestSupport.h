@@ -38,7 +38,7 @@ public:
             task();
         }
     }
-    bool isSettled() const override {
+    bool isSettled(std::int64_t) const override {
         std::lock_guard lock(mutex_);
         return tasks_.empty();
     }
