@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <thread>
 
@@ -80,4 +81,46 @@ TEST(PosixProgramLauncher, RefusesWhatIsNotAnExecutableFile)
           std::string("`touch x`")})
         EXPECT_FALSE(launcher.launch(line).ok()) << line;
     EXPECT_FALSE(std::filesystem::exists("x"));
+}
+
+namespace {
+// Children of this process that have ended but whose status nobody collected.
+int zombieChildren()
+{
+    int zombies = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const std::string stat = TempFolder::read(entry.path() / "stat");
+        const auto close = stat.rfind(')');
+        if (close == std::string::npos || close + 4 >= stat.size())
+            continue;
+        std::istringstream fields(stat.substr(close + 2));
+        char state = 0;
+        int parent = 0;
+        fields >> state >> parent;
+        if (state == 'Z' && parent == ::getpid())
+            ++zombies;
+    }
+    return zombies;
+}
+} // namespace
+
+TEST(PosixProgramLauncher, LeavesNoZombieBehind)
+{
+    TempFolder folder;
+    makeScript(folder / "quick", "exit 0");
+    {
+        PosixProgramLauncher launcher;
+        for (int i = 0; i < 20; ++i)
+            ASSERT_TRUE(launcher.launch((folder / "quick").string()).ok());
+        bool collected = false;
+        for (int i = 0; i < 500 && !collected; ++i) {
+            collected = zombieChildren() == 0;
+            if (!collected)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        EXPECT_TRUE(collected) << zombieChildren() << " zombies";
+    }
 }

@@ -11,7 +11,6 @@
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -100,10 +99,6 @@ Status PosixProgramLauncher::launch(const std::string& commandLine)
         return Status::failure(plan->program + ": " + std::strerror(error));
 
     // The program lives on its own; someone must still collect its exit status.
-    std::thread([pid] {
-        int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-    }).detach();
+    reaper_.watch(pid);
     return Status::success();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChildReaper.h"
 #include "platform/ProgramLauncher.h"
 
 // Starts programs with posix_spawn: no shell, a session of their own, standard streams on
@@ -10,4 +11,7 @@ public:
     Status launch(const std::string& commandLine) override;
 
     static bool isExecutableFile(const std::string& path);
+
+private:
+    ChildReaper reaper_;
 };
