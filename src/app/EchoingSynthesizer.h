@@ -14,6 +14,7 @@ public:
     void stopSpeaking() override { inner_.stopSpeaking(); }
     void setIntegerSetting(int value) override { inner_.setIntegerSetting(value); }
     bool isSpeaking() const override { return inner_.isSpeaking(); }
+    Condition condition() const override { return inner_.condition(); }
 
 private:
     Synthesizer& inner_;

@@ -69,9 +69,14 @@ int HearCommand::run(const std::vector<std::string>& arguments) {
         std::string phrase = "-";
         for (const auto& result : heard) {
             if (verbose)
-                std::fprintf(stderr, "%s: candidate \"%s\" frames/phone %.1f score/frame %.1f\n",
-                             file.c_str(), result.candidate.c_str(), result.framesPerPhone,
-                             result.scorePerFrame);
+                std::fprintf(stderr,
+                             "%s: candidate \"%s\" acceptance %.2f (needs %.2f): frames/phone "
+                             "%.1f, score/frame %.1f, phone-loop gap %.1f, phone distance %.2f, "
+                             "speech outside %.2f\n",
+                             file.c_str(), result.candidate.c_str(), result.acceptance,
+                             SphinxDecoder::acceptThreshold, result.framesPerPhone,
+                             result.scorePerFrame, result.phoneLoopGap, result.phoneDistance,
+                             result.speechOutside);
             if (phrase == "-" && !result.key.empty())
                 phrase = phrases.writtenAs(result.key).front();
         }

@@ -68,6 +68,12 @@ int ParlonApp::run(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quietOffscreenMessages);
     }
+    // On Wayland the windows go through XWayland: a shaped, always-on-top window that places
+    // itself and keys sent through the X test extension exist only on X11.
+    const bool wayland = !options.console &&
+                         (qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
+    if (wayland && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("parlon");
@@ -160,6 +166,29 @@ int ParlonApp::run(int argc, char** argv)
         return form2.teach(fields.substr(0, first), fields.substr(first + 1, second - first - 1),
                            fields.substr(second + 1));
     });
+    control.addCommand("status", [&](const std::string&, std::vector<std::string>& out) {
+        const ListeningState& flags = form1.flags;
+        const auto hearing = ears->condition();
+        const auto speaking = voice->condition();
+        const int phrases = ears->grammarPhraseCount();
+        out.push_back("running: yes (process " + std::to_string(QCoreApplication::applicationPid()) + ")");
+        out.push_back(std::string("state: ") +
+                      (flags.listening ? "Listening" : flags.waiting ? "Waiting" : "Asleep"));
+        out.push_back("hearing: " + std::string(hearing.working ? "working" : "not working") +
+                      (hearing.detail.empty() ? "" : " (" + hearing.detail + ")"));
+        out.push_back("speaking: " + std::string(speaking.working ? "working" : "not heard") +
+                      (speaking.detail.empty() ? "" : " (" + speaking.detail + ")"));
+        out.push_back("brain folder: " + form1.brain().paths().folder.string());
+        out.push_back("entries: " + std::to_string(form1.List1.count()));
+        out.push_back("grammar phrases: " + (phrases < 0 ? std::string("unknown") : std::to_string(phrases)));
+        return Status::success();
+    });
+    control.addCommand("phrases", [&form1](const std::string&, std::vector<std::string>& out) {
+        for (int i = 0; i < form1.List1.count(); ++i)
+            out.push_back(form1.List1.item(i) + "\t" + form1.List3.itemOrEmpty(i) + "\t" +
+                          form1.List2.itemOrEmpty(i));
+        return Status::success();
+    });
     control.addCommand("remove", [&form2](const std::string& phrase, std::vector<std::string>&) {
         return form2.forget(phrase);
     });
@@ -169,6 +198,11 @@ int ParlonApp::run(int argc, char** argv)
     TerminationSignals terminationSignals([&form1] { form1.ExitClick(); });
 
     form1.load();
+    if (wayland) {
+        Log::info("this is a Wayland session: Parlon runs through XWayland, so it types keys and "
+                  "reads the selected text only in programs that run through XWayland too");
+        form1.speaker().sayAndShow("On Wayland I can type only into X11 programs");
+    }
     std::unique_ptr<ConsoleSession> session;
     if (options.console) {
         const bool literal = qEnvironmentVariableIsSet("PARLON_LITERAL_UPKEEP");

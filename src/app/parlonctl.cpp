@@ -22,6 +22,10 @@ const char* usage =
     "                   teach the running Parlon a phrase: TYPE is Speak, Open, Type or Read\n"
     "                   (for example: parlonctl add \"what time is it\" Read \"the time\")\n"
     "  remove PHRASE    forget the entries with this phrase (the four built-in ones stay)\n"
+    "  phrases          what Parlon can hear now: one line per entry, its phrase, type and\n"
+    "                   argument separated by tabs\n"
+    "  status           whether Parlon runs, its state (Waiting, Listening, Asleep), whether\n"
+    "                   it hears and speaks and why not, its brain folder, entries and grammar\n"
     "  hear --grammar PHRASEFILE WAV...\n"
     "                   recognize sound files offline with Parlon's ears: one line per file,\n"
     "                   its name, a tab, and the phrase heard as the phrase file writes it,\n"
@@ -74,6 +78,28 @@ int addEntry(const std::vector<std::string>& arguments)
     return request("add " + arguments[0] + "\t" + arguments[1] + "\t" + arguments[2]);
 }
 
+int phrases(const std::vector<std::string>& arguments)
+{
+    if (!arguments.empty())
+        return wrongUse("phrases takes no arguments");
+    return request("phrases");
+}
+
+int status(const std::vector<std::string>& arguments)
+{
+    if (!arguments.empty())
+        return wrongUse("status takes no arguments");
+    std::vector<std::string> out;
+    const Status done = ControlClient::request("status", out);
+    if (!done) {
+        std::printf("running: no (%s)\n", done.message().c_str());
+        return 1;
+    }
+    for (const auto& line : out)
+        std::printf("%s\n", line.c_str());
+    return 0;
+}
+
 int removeEntries(const std::vector<std::string>& arguments)
 {
     if (arguments.size() != 1)
@@ -101,6 +127,8 @@ int main(int argc, char** argv)
         {"say", say},
         {"add", addEntry},
         {"remove", removeEntries},
+        {"phrases", phrases},
+        {"status", status},
         {"hear", HearCommand::run},
         {"speak", SpeakCommand::run},
     };

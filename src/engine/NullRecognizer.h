@@ -9,4 +9,9 @@ public:
     void deactivate() override {}
     Status loadGrammarFromFile(const std::string&) override { return Status::success(); }
     Status activate() override { return Status::success(); }
+    int grammarPhraseCount() const override { return 0; }
+    Condition condition() const override
+    {
+        return {false, "not listening: started with --no-listen"};
+    }
 };

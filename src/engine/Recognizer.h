@@ -23,6 +23,15 @@ public:
 
     void setPhraseHandler(PhraseHandler handler) { phraseHandler_ = std::move(handler); }
 
+    // Whether the recognizer hears, and if not why (for diagnostics).
+    struct Condition {
+        bool working = true;
+        std::string detail;
+    };
+    virtual Condition condition() const { return {true, "listening"}; }
+    // How many phrases the grammar in force holds; -1 when the recognizer does not say.
+    virtual int grammarPhraseCount() const { return -1; }
+
 protected:
     // Implementations call this on the user-interface thread.
     void raisePhrase(const std::string& phrase)

@@ -19,6 +19,13 @@ public:
     // True from a speak() until its "speaking finished" has been delivered.
     virtual bool isSpeaking() const = 0;
 
+    // Whether the voice is heard, and if not why (for diagnostics).
+    struct Condition {
+        bool working = true;
+        std::string detail;
+    };
+    virtual Condition condition() const { return {true, "speaking"}; }
+
     void setSpeakingStartedHandler(Event handler) { started_ = std::move(handler); }
     void setSpeakingFinishedHandler(Event handler) { finished_ = std::move(handler); }
 
