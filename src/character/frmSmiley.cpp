@@ -4,6 +4,7 @@
 #include "brain/BuiltinEntries.h"
 #include "core/Scheduler.h"
 #include "shapes/Shapes.h"
+#include "platform/linux/WindowDrag.h"
 #include "shell/Form1.h"
 
 #include <QAction>
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 namespace {
 
@@ -463,7 +463,7 @@ void frmSmiley::mouseMoved(Qt::MouseButtons buttons, QPoint globalPosition)
     SetTopmost();
     // The window manager moves the window with the mouse; without one, the window follows the
     // mouse itself.
-    if (windowHandle() && windowHandle()->startSystemMove())
+    if (WindowDrag::startSystemMove(*this))
         return;
     manualDrag_ = true;
     dragOffset_ = globalPosition - pos();
@@ -484,7 +484,9 @@ bool frmSmiley::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::MouseButtonRelease:
         manualDrag_ = false;
-        hideAngryFaces();
+        // The face stays angry while the window manager drags the window.
+        if (!WindowDrag::isStandInRelease(*event))
+            hideAngryFaces();
         return true;
     default:
         return QWidget::eventFilter(watched, event);

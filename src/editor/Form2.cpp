@@ -11,6 +11,7 @@
 #include "brain/BuiltinEntries.h"
 #include "core/Log.h"
 #include "platform/UrlOpener.h"
+#include "platform/linux/WindowDrag.h"
 #include "shapes/Shapes.h"
 #include "shell/Form1.h"
 
@@ -21,7 +22,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QWindow>
 #include <tuple>
 
 namespace {
@@ -497,7 +497,7 @@ void Form2::drag(QMouseEvent* event)
     }
     // The window manager moves the card as if its title bar were dragged; without one, the card
     // follows the mouse itself.
-    if (windowHandle() && windowHandle()->startSystemMove())
+    if (WindowDrag::startSystemMove(*this))
         return;
     manualDrag_ = true;
     dragOffset_ = global - pos();

@@ -166,3 +166,21 @@ TEST_F(Animation, TheStepTableLeavesUnlistedStepsAlone)
         EXPECT_EQ(frameShown(), "nubo9") << step;
     }
 }
+
+TEST_F(Animation, TheFaceStaysAngryWhileTheWindowManagerDragsTheWindow)
+{
+    startWith("nubo listen");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(character->Image1, &press);
+    // What the drag gives Qt in place of the release the window manager keeps.
+    QMouseEvent standIn(QEvent::MouseButtonRelease, QPointF(0, 0), QPointF(0, 0), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    standIn.setTimestamp(1);
+    QApplication::sendEvent(character->Image1, &standIn);
+    EXPECT_TRUE(character->nubomad->isVisibleTo(character.get()));
+    QMouseEvent move(QEvent::MouseMove, QPointF(12, 12), QPointF(12, 12), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(character->Image1, &move);
+    EXPECT_FALSE(character->nubomad->isVisibleTo(character.get()));
+}

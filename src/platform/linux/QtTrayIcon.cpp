@@ -84,14 +84,21 @@ bool QtTrayIcon::isEmbedded() const
     return QSystemTrayIcon::isSystemTrayAvailable() && icon_.isVisible() && !icon_.geometry().isEmpty();
 }
 
+// The menu a notification opens may end the program, which takes the icon away; the icon must
+// not be in the middle of handling its own mouse event then.
+void QtTrayIcon::notifyLater(int code)
+{
+    QMetaObject::invokeMethod(this, [this, code] { notify(code); }, Qt::QueuedConnection);
+}
+
 bool QtTrayIcon::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease && isEmbeddedIconWidget(watched)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton)
-            notify(rightButtonUp);
+            notifyLater(rightButtonUp);
         else if (mouse->button() == Qt::LeftButton)
-            notify(leftButtonUp);
+            notifyLater(leftButtonUp);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -100,13 +107,13 @@ void QtTrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::DoubleClick:
-        notify(leftButtonDoubleClick);
+        notifyLater(leftButtonDoubleClick);
         break;
     case QSystemTrayIcon::Context:
         // A status notifier host says "context" when the button goes up; the embedded icon says
         // it on the press, and its release comes through the filter.
         if (!embeddedIconExists())
-            notify(rightButtonUp);
+            notifyLater(rightButtonUp);
         break;
     default:
         break;

@@ -28,6 +28,7 @@ protected:
 
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
+    void notifyLater(int code);
 
     QSystemTrayIcon icon_;
     std::optional<TrayPicture> shown_;
