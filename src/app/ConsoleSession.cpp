@@ -4,6 +4,7 @@
 #include "engine/Synthesizer.h"
 
 #include <cerrno>
+#include <optional>
 #include <unistd.h>
 
 ConsoleSession::ConsoleSession(Scheduler& scheduler, const Synthesizer& speech, int quietMs,
@@ -20,7 +21,12 @@ ConsoleSession::ConsoleSession(Scheduler& scheduler, const Synthesizer& speech, 
 
 ConsoleSession::~ConsoleSession()
 {
-    // The reader blocks in read(); at exit the process takes it down with everything else.
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    space_.notify_all();
+    // The reader may block in read(); at exit the process takes it down with everything else.
     if (reader_.joinable())
         reader_.detach();
 }
@@ -33,6 +39,16 @@ void ConsoleSession::start()
 
 void ConsoleSession::readInput()
 {
+    auto hand = [this](std::string line) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::unique_lock lock(mutex_);
+        space_.wait(lock, [this] { return lines_.size() < maxPendingLines || stopping_; });
+        if (stopping_)
+            return false;
+        lines_.push_back(std::move(line));
+        return true;
+    };
     std::string pending;
     char buffer[65536];
     for (;;) {
@@ -44,24 +60,16 @@ void ConsoleSession::readInput()
         pending.append(buffer, static_cast<std::size_t>(got));
         std::size_t start = 0;
         for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
-            std::string line = pending.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            scheduler_.post([this, line = std::move(line)]() mutable {
-                lines_.push_back(std::move(line));
-            });
+            if (!hand(pending.substr(start, end - start)))
+                return;
         }
         pending.erase(0, start);
     }
     // A last line without a line end is still a line.
-    if (!pending.empty()) {
-        if (pending.back() == '\r')
-            pending.pop_back();
-        scheduler_.post([this, line = std::move(pending)]() mutable {
-            lines_.push_back(std::move(line));
-        });
-    }
-    scheduler_.post([this] { endOfInput_ = true; });
+    if (!pending.empty() && !hand(std::move(pending)))
+        return;
+    std::lock_guard lock(mutex_);
+    endOfInput_ = true;
 }
 
 void ConsoleSession::onSettled()
@@ -75,14 +83,24 @@ void ConsoleSession::onSettled()
     if (++quietFor_ < quietMs_)
         return;
     quietFor_ = 0;
-    if (!lines_.empty()) {
-        std::string line = std::move(lines_.front());
-        lines_.pop_front();
-        onPhrase_(line);
+    std::optional<std::string> line;
+    bool ended = false;
+    {
+        std::lock_guard lock(mutex_);
+        if (!lines_.empty()) {
+            line = std::move(lines_.front());
+            lines_.pop_front();
+        } else {
+            ended = endOfInput_;
+        }
+    }
+    if (line) {
+        space_.notify_one();
+        onPhrase_(*line);
         lastHandOverMs_ = scheduler_.nowMs();
         return;
     }
-    if (endOfInput_) {
+    if (ended) {
         ended_ = true;
         settle_.stop();
         onEnd_();

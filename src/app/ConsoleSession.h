@@ -3,6 +3,7 @@
 #include "core/Timer.h"
 
 #include <cstdint>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -34,8 +35,14 @@ private:
     const Synthesizer& speech_;
     std::function<void(const std::string&)> onPhrase_;
     std::function<void()> onEnd_;
-    std::deque<std::string> lines_; // touched on the user-interface thread only
+    // Lines read but not yet handed over; the reader waits while too many are, so a long input
+    // is never held in memory at once.
+    static constexpr std::size_t maxPendingLines = 256;
+    std::mutex mutex_;
+    std::condition_variable space_;
+    std::deque<std::string> lines_;
     bool endOfInput_ = false;
+    bool stopping_ = false;
     bool ended_ = false;
     int quietMs_;
     int quietFor_ = 0;
