@@ -7,3 +7,5 @@ QString Assets::path(const QString& name) {
 QImage Assets::image(const QString& name) {
     return QImage(path(name));
 }
+
+QPixmap Assets::pixmap(const QString& name) { return QPixmap(path(name)); }

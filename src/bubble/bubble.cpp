@@ -1,6 +1,7 @@
 #include "bubble.h"
 
 #include "character/CharacterPictures.h"
+#include "Assets.h"
 #include "core/Log.h"
 #include "shapes/Shapes.h"
 
@@ -20,7 +21,7 @@ int pixelsOf(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / twipsPerPixel
 bubble::bubble(Scheduler& scheduler, CharacterPosition characterPosition)
     : Timer1(scheduler, "bubble.Timer1", 1, Timer::Upkeep{}, [this] { return onTimer1(); })
     , characterPosition_(std::move(characterPosition))
-    , picture_(CharacterPictures::loadAsIs("bubble"))
+    , picture_(Assets::pixmap("bubble.png"))
     , regionPort_(*this)
     , layeredPort_(*this)
     , shaped_(ShapedWindow::Kind::Bubble, regionPort_)

@@ -1,5 +1,6 @@
 #include "CharacterPictures.h"
 
+#include "Assets.h"
 #include "core/Log.h"
 
 #include <QBitmap>
@@ -9,7 +10,7 @@
 namespace {
 QImage read(const QString& name)
 {
-    QImage image(QStringLiteral(":/assets/%1.png").arg(name));
+    QImage image = Assets::image(name + ".png");
     if (image.isNull())
         Log::warningOnce(("picture " + name).toStdString(),
                          "the picture " + name.toStdString() + " is missing from the program");
@@ -30,5 +31,3 @@ QPixmap CharacterPictures::load(const QString& name)
     }
     return QPixmap::fromImage(image);
 }
-
-QPixmap CharacterPictures::loadAsIs(const QString& name) { return QPixmap::fromImage(read(name)); }

@@ -8,6 +8,4 @@
 class CharacterPictures {
 public:
     static QPixmap load(const QString& name);
-    // A picture of the editor or the bubble, whose key colour the window's shape cuts away.
-    static QPixmap loadAsIs(const QString& name);
 };

@@ -1,5 +1,6 @@
 #include "frmSmiley.h"
 
+#include "Assets.h"
 #include "CharacterPictures.h"
 #include "brain/BuiltinEntries.h"
 #include "core/Scheduler.h"
@@ -62,7 +63,7 @@ frmSmiley::frmSmiley(Form1& main, Scheduler& scheduler)
     setWindowTitle(QStringLiteral("Parlon"));
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowIcon(QIcon(CharacterPictures::loadAsIs("icon-48")));
+    setWindowIcon(QIcon(Assets::pixmap("icon-48.png")));
     move(firstPosition);
 
     for (int i = 0; i < 3; ++i) {

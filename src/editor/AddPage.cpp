@@ -1,6 +1,7 @@
 #include "AddPage.h"
 
 #include "ArtworkLayout.h"
+#include "Assets.h"
 #include "KeyTable.h"
 #include "PictureButton.h"
 #include "brain/BuiltinEntries.h"
@@ -22,7 +23,6 @@ namespace {
 constexpr int twipsPerPixel = 15;
 using ArtworkLayout::Box;
 
-QRect rectOf(const Box& box) { return QRect(box.x, box.y, box.width, box.height); }
 
 struct ChoiceLayout {
     AddPage::Choice choice;
@@ -53,14 +53,13 @@ const ChoiceLayout& layoutOf(AddPage::Choice choice)
     return choices[static_cast<std::size_t>(choice)];
 }
 
-QPixmap picture(const QString& name) { return QPixmap(QStringLiteral(":/assets/%1.png").arg(name)); }
 
 QLabel* image(QWidget* parent, const char* name, const QString& pictureName, const QRect& at)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     if (!pictureName.isEmpty())
-        label->setPixmap(picture(pictureName));
+        label->setPixmap(Assets::pixmap(pictureName + ".png"));
     label->setGeometry(at);
     return label;
 }
@@ -70,14 +69,14 @@ QLabel* image(QWidget* parent, const char* name, const QString& pictureName, con
 AddPage::AddPage(QWidget* parent, Parts parts)
     : QWidget(parent)
     , parts_(std::move(parts))
-    , picture_(picture("frame1"))
+    , picture_(Assets::pixmap("frame1.png"))
 {
     setObjectName("frame1");
     setGeometry(0, 0, 287, 389);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
-    Text1->setGeometry(rectOf(ArtworkLayout::phraseField));
+    Text1->setGeometry(Assets::rect(ArtworkLayout::phraseField));
     Text1->setFrame(false);
     Text1->setToolTip("The sound to recognise. Type a word in here, or, to get the program to "
                       "recognise letter (eg, ICQ), type in one letter at a time with a space in "
@@ -103,7 +102,7 @@ AddPage::AddPage(QWidget* parent, Parts parts)
                 setUp(choice);
         });
         *pictures[i] = image(this, pictureNames[i], pictureFiles[i],
-                             rectOf(ArtworkLayout::typeImages[i]));
+                             Assets::rect(ArtworkLayout::typeImages[i]));
         (*pictures[i])->setToolTip(optionCaptions[i]);
         (*pictures[i])->setCursor(Qt::PointingHandCursor);
         (*pictures[i])->installEventFilter(this);
@@ -112,16 +111,16 @@ AddPage::AddPage(QWidget* parent, Parts parts)
 
     Text3 = new QLineEdit(this);
     Text3->setObjectName("Text3");
-    Text3->setGeometry(rectOf(ArtworkLayout::argumentField));
+    Text3->setGeometry(Assets::rect(ArtworkLayout::argumentField));
     Text3->setFrame(false);
     Text3->setToolTip("Locate the executable");
 
-    const QRect lower = rectOf(ArtworkLayout::lowerPanel);
+    const QRect lower = Assets::rect(ArtworkLayout::lowerPanel);
     readme = image(this, "readme", "readme", lower);
     QLabel** rows[] = {&Image18, &Image10, &Image2};
     const char* rowNames[] = {"Image18", "Image10", "Image2"};
     for (std::size_t i = 0; i < readRows.size(); ++i) {
-        *rows[i] = image(readme, rowNames[i], QString(), rectOf(ArtworkLayout::readRows[i]));
+        *rows[i] = image(readme, rowNames[i], QString(), Assets::rect(ArtworkLayout::readRows[i]));
         (*rows[i])->setToolTip(readRows[i].argument);
         (*rows[i])->setCursor(Qt::PointingHandCursor);
         (*rows[i])->installEventFilter(this);
@@ -142,7 +141,7 @@ AddPage::AddPage(QWidget* parent, Parts parts)
     Combo1->setEditText("Enter");
     Picture4->hide();
 
-    Command3 = image(this, "Command3", "browse", rectOf(ArtworkLayout::browseButton));
+    Command3 = image(this, "Command3", "browse", Assets::rect(ArtworkLayout::browseButton));
     Command3->setToolTip("Choose a program");
     Command3->setCursor(Qt::PointingHandCursor);
     Command3->installEventFilter(this);
@@ -172,7 +171,7 @@ AddPage::AddPage(QWidget* parent, Parts parts)
         Text3->setText(QString::fromStdString(parts_.programFolder) + "/plugins/" + item->text());
     });
 
-    const QPixmap face = picture("button");
+    const QPixmap face = Assets::pixmap("button.png");
     Command1 = new PictureButton(this, "Command1", "Label5", "Add", face);
     Command1->move(9, 265);
     Command1->hide();

@@ -1,6 +1,7 @@
 #include "ChangePanel.h"
 
 #include "ArtworkLayout.h"
+#include "Assets.h"
 #include "PictureButton.h"
 #include "platform/Beeper.h"
 
@@ -12,43 +13,41 @@
 #include <QPlainTextEdit>
 
 namespace {
-QRect rectOf(const ArtworkLayout::Box& box) { return QRect(box.x, box.y, box.width, box.height); }
-QPixmap picture(const QString& name) { return QPixmap(QStringLiteral(":/assets/%1.png").arg(name)); }
 } // namespace
 
 ChangePanel::ChangePanel(QWidget* parent, Beeper& beeper)
     : QWidget(parent)
     , beeper_(beeper)
-    , picture_(picture("change"))
+    , picture_(Assets::pixmap("change.png"))
 {
     setObjectName("Picture2");
     setGeometry(0, 97, 286, 203);
 
     Text5 = new QLineEdit(this);
     Text5->setObjectName("Text5");
-    Text5->setGeometry(rectOf(ArtworkLayout::changePhrase));
+    Text5->setGeometry(Assets::rect(ArtworkLayout::changePhrase));
     Text5->setFrame(false);
 
     Text4 = new QPlainTextEdit(this);
     Text4->setObjectName("Text4");
-    Text4->setGeometry(rectOf(ArtworkLayout::changeArgument));
+    Text4->setGeometry(Assets::rect(ArtworkLayout::changeArgument));
     Text4->setFrameShape(QFrame::NoFrame);
     Text4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text4->installEventFilter(this);
 
     Image9 = new QLabel(this);
     Image9->setObjectName("Image9");
-    Image9->setPixmap(picture("browse"));
-    Image9->setGeometry(rectOf(ArtworkLayout::changeBrowse));
+    Image9->setPixmap(Assets::pixmap("browse.png"));
+    Image9->setGeometry(Assets::rect(ArtworkLayout::changeBrowse));
     Image9->setToolTip("Choose a program");
     Image9->setCursor(Qt::PointingHandCursor);
     Image9->installEventFilter(this);
     Image9->hide();
 
-    Image8 = new PictureButton(this, "Image8", "Image8Caption", QString(), picture("save"));
+    Image8 = new PictureButton(this, "Image8", "Image8Caption", QString(), Assets::pixmap("save.png"));
     Image8->move(ArtworkLayout::changeSave.x, ArtworkLayout::changeSave.y);
     Image8->hide();
-    Image7 = new PictureButton(this, "Image7", "Image7Caption", QString(), picture("cancel"));
+    Image7 = new PictureButton(this, "Image7", "Image7Caption", QString(), Assets::pixmap("cancel.png"));
     Image7->move(ArtworkLayout::changeCancel.x, ArtworkLayout::changeCancel.y);
 
     connect(Text5, &QLineEdit::textChanged, this, &ChangePanel::saveRule);

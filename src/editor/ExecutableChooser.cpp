@@ -1,5 +1,6 @@
 #include "ExecutableChooser.h"
 
+#include "Assets.h"
 #include "core/Log.h"
 #include "platform/FileSystemBrowser.h"
 
@@ -11,14 +12,13 @@
 #include <filesystem>
 
 namespace {
-QPixmap picture(const QString& name) { return QPixmap(QStringLiteral(":/assets/%1.png").arg(name)); }
 constexpr int parentRole = Qt::UserRole + 1;
 } // namespace
 
 ExecutableChooser::ExecutableChooser(QWidget* parent, const FileSystemBrowser& files)
     : QWidget(parent)
     , files_(files)
-    , picture_(picture("chooser"))
+    , picture_(Assets::pixmap("chooser.png"))
 {
     setObjectName("Picture3");
     setGeometry(0, 97, 286, 203);

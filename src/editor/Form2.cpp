@@ -2,6 +2,7 @@
 
 #include "AddPage.h"
 #include "ArtworkLayout.h"
+#include "Assets.h"
 #include "ChangePanel.h"
 #include "ExecutableChooser.h"
 #include "KeyTable.h"
@@ -25,8 +26,6 @@
 #include <tuple>
 
 namespace {
-QRect rectOf(const ArtworkLayout::Box& box) { return QRect(box.x, box.y, box.width, box.height); }
-QPixmap picture(const QString& name) { return QPixmap(QStringLiteral(":/assets/%1.png").arg(name)); }
 QString selectedText(const QListWidget* list)
 {
     const QListWidgetItem* item = list->currentItem();
@@ -55,11 +54,11 @@ Form2::Form2(Form1& main, Parts parts)
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("Edit Brain"));
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
-    setWindowIcon(QIcon(QStringLiteral(":/assets/tray-idle.png")));
+    setWindowIcon(QIcon(Assets::path("tray-idle.png")));
     setFixedSize(287, 389);
     for (int frame = 1; frame <= 15; ++frame)
-        pictures_[static_cast<std::size_t>(frame)] = picture(QStringLiteral("flipp%1").arg(frame));
-    pictures_[16] = picture("frame1");
+        pictures_[static_cast<std::size_t>(frame)] = Assets::pixmap(QStringLiteral("flipp%1.png").arg(frame));
+    pictures_[16] = Assets::pixmap("frame1.png");
 
     // The list page, bottom to top.
     Label8 = new QLabel(parts_.homeAddress, this);
@@ -70,20 +69,20 @@ Form2::Form2(Form1& main, Parts parts)
     Label8->setToolTip("Double click to see more");
     Label8->installEventFilter(this);
     Picture10 = new NewsStrip(this, parts_.urls);
-    Picture10->setGeometry(rectOf(ArtworkLayout::newsStrip));
+    Picture10->setGeometry(Assets::rect(ArtworkLayout::newsStrip));
     connect(Picture10, &NewsStrip::NavigateError, Picture10, &QWidget::hide);
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(picture("hide"));
-    Image1->setGeometry(rectOf(ArtworkLayout::hideImage));
+    Image1->setPixmap(Assets::pixmap("hide.png"));
+    Image1->setGeometry(Assets::rect(ArtworkLayout::hideImage));
     Image1->setToolTip("Hide");
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->installEventFilter(this);
 
     Picture8 = new QWidget(this);
     Picture8->setObjectName("Picture8");
-    Picture8->setGeometry(rectOf(ArtworkLayout::phraseListFrame));
+    Picture8->setGeometry(Assets::rect(ArtworkLayout::phraseListFrame));
     List1->setParent(Picture8);
     List1->setObjectName("List1");
     const auto& inner = ArtworkLayout::phraseList;
@@ -99,8 +98,8 @@ Form2::Form2(Form1& main, Parts parts)
 
     Picture19 = new QLabel(this);
     Picture19->setObjectName("Picture19");
-    Picture19->setPixmap(picture("listdeco"));
-    Picture19->setGeometry(rectOf(ArtworkLayout::listDecoration));
+    Picture19->setPixmap(Assets::pixmap("listdeco.png"));
+    Picture19->setGeometry(Assets::rect(ArtworkLayout::listDecoration));
 
     Label6 = new QLabel(this);
     Label6->setObjectName("Label6");
@@ -108,7 +107,7 @@ Form2::Form2(Form1& main, Parts parts)
     Label6->setToolTip("Double click to see it whole");
     Label6->installEventFilter(this);
 
-    const QPixmap face = picture("button");
+    const QPixmap face = Assets::pixmap("button.png");
     Image11 = new PictureButton(this, "Image11", "Label2", "Add new", face);
     Image11->move(13, 265);
     Command2 = new PictureButton(this, "Command2", "Label3", "Remove", face);
@@ -129,7 +128,7 @@ Form2::Form2(Form1& main, Parts parts)
     Image4->setObjectName("Image4");
     Image4->setGeometry(193, 168, 82, 27);
     Image4->setAlignment(Qt::AlignCenter);
-    Image4->setPixmap(picture("cancel"));
+    Image4->setPixmap(Assets::pixmap("cancel.png"));
     Image4->setCursor(Qt::PointingHandCursor);
     Image4->installEventFilter(this);
     Picture1->hide();

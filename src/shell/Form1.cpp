@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Assets.h"
 #include "brain/BuiltinEntries.h"
 #include "bubble/bubble.h"
 #include "character/frmSmiley.h"
@@ -53,8 +54,8 @@ Form1::Form1(Parts parts)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("About - Parlon 2"));
     setFixedSize(487, 115);
-    banner_ = QPixmap(QStringLiteral(":/assets/banner.png"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/tray-idle.png")));
+    banner_ = Assets::pixmap("banner.png");
+    setWindowIcon(QIcon(Assets::path("tray-idle.png")));
     buildMenu();
     recognizer_.setPhraseHandler([this](const std::string& text) { onPhrase(text); });
     mun_.setSpeakingStartedHandler([this] { onSpeakingStarted(); });
