@@ -18,6 +18,4 @@ public:
     // Blocks until count samples have been captured. A failure closes the input.
     virtual Status read(std::int16_t* samples, std::size_t count) = 0;
     virtual void close() = 0;
-    // Microseconds between a sound reaching the input and read() handing it over.
-    virtual std::int64_t latencyUs() { return 0; }
 };

@@ -55,14 +55,12 @@ bool OwnVoice::heardBetween(std::int64_t fromMs, std::int64_t toMs,
     return heard;
 }
 
-bool OwnVoice::played(std::int64_t atUs, std::size_t count, std::int16_t* out) const {
+void OwnVoice::played(std::int64_t atUs, std::size_t count, std::int16_t* out) const {
     std::fill(out, out + count, 0);
     auto toSamples = [](std::int64_t us) { return us * sampleRate / 1000000; };
     auto toUs = [](std::int64_t samples) { return samples * 1000000 / sampleRate; };
-    constexpr std::int64_t marginUs = 1000000;
     const std::int64_t untilUs = atUs + toUs(static_cast<std::int64_t>(count));
     std::lock_guard lock(mutex_);
-    bool near = false;
     for (const auto& span : spans_) {
         if (span.samples.empty())
             continue;
@@ -70,9 +68,8 @@ bool OwnVoice::played(std::int64_t atUs, std::size_t count, std::int16_t* out) c
         const std::int64_t endUs =
             std::min(span.firstHeardUs + toUs(static_cast<std::int64_t>(span.samples.size())),
                      span.to == speaking ? speaking : span.to * 1000 + 100000);
-        if (span.firstHeardUs > untilUs + marginUs || endUs < atUs - marginUs)
+        if (span.firstHeardUs >= untilUs || endUs <= atUs)
             continue;
-        near = true;
         const std::int64_t first = toSamples(atUs - span.firstHeardUs);
         const std::int64_t last = toSamples(endUs - span.firstHeardUs);
         for (std::size_t i = 0; i < count; ++i) {
@@ -81,5 +78,4 @@ bool OwnVoice::played(std::int64_t atUs, std::size_t count, std::int16_t* out) c
                 out[i] = span.samples[static_cast<std::size_t>(index)];
         }
     }
-    return near;
 }

@@ -30,9 +30,8 @@ public:
     bool heardBetween(std::int64_t fromMs, std::int64_t toMs,
                       std::vector<std::string>* texts) const;
 
-    // Fills out with the samples heard from atUs on (zeros where the voice was silent). Returns
-    // false when the voice was silent for a second around them, so there is no echo to remove.
-    bool played(std::int64_t atUs, std::size_t count, std::int16_t* out) const;
+    // Fills out with the samples heard from atUs on (zeros where the voice was silent).
+    void played(std::int64_t atUs, std::size_t count, std::int16_t* out) const;
 
 private:
     struct Span {

@@ -170,3 +170,38 @@ TEST(PocketSphinxRecognizer, WhileItsOwnVoiceIsHeardOnlyStopSpeakCountsAndNotWhe
         EXPECT_EQ(ears.heard, c.expected) << c.what;
     }
 }
+
+TEST(PocketSphinxRecognizer, TheLargestBrainLoadsAwayFromTheWindowsAndPhrasesHeardMeanwhileCount) {
+    PhraseFiles files;
+    Ears ears;
+    ears.load(files.write("small", {"zel listen", "go to sleep"}));
+    // 32,767 phrases; "go to sleep" is no longer one of them.
+    std::vector<std::string> phrases = {"zel listen", "show the kwimble garden"};
+    for (int i = 0; phrases.size() < 32767; ++i)
+        phrases.push_back("open page " + std::to_string(i));
+    const std::string large = files.write("large", phrases);
+
+    ears.recognizer->deactivate();
+    ASSERT_TRUE(ears.recognizer->loadGrammarFromFile(large).ok());
+    ASSERT_TRUE(ears.recognizer->activate().ok());
+    bool ready = false;
+    ears.recognizer->whenGrammarReady([&] { ready = true; });
+    // Said while the decoder's grammar is being built: heard against the grammar in force.
+    ears.microphone->queue(SpeechSamples::say("go to sleep", "en-us+f2", 300, 1500));
+    ears.microphone->queue(SpeechSamples::say("zel listen", "en-us+f2", 300, 1500));
+    // The user-interface thread keeps running its events all along.
+    int turns = 0;
+    ASSERT_TRUE(ears.scheduler.runUntil(
+        [&] {
+            ++turns;
+            return ready;
+        },
+        120000));
+    EXPECT_GT(turns, 10);
+    ASSERT_TRUE(ears.scheduler.runUntil([&] { return ears.microphone->drained(); }));
+    ears.scheduler.runPosted();
+    EXPECT_EQ(ears.heard, std::vector<std::string>{"zel listen"});
+    // And the new phrase is heard.
+    ears.hear("show the kwimble garden");
+    EXPECT_EQ(ears.heard, (std::vector<std::string>{"zel listen", "show the kwimble garden"}));
+}

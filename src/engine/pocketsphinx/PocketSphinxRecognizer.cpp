@@ -15,9 +15,10 @@
 namespace {
 // 20 ms of audio per read: the end of speech is seen at most this late.
 constexpr std::size_t blockSamples = AudioInput::sampleRate / 50;
-// How far ahead of its estimated echo the played sound is given to the echo canceller, so that
-// an estimate some tens of milliseconds too late still leaves the echo after its reference.
-constexpr int echoLeadMs = 60;
+// How far ahead of its estimated echo the played sound is given to the echo canceller, which
+// finds the true delay within its reach: estimates this much too late or a little more than
+// that too early are fine.
+constexpr int echoLeadMs = 250;
 
 bool containsWords(const std::string& text, const std::string& key) {
     return (" " + SpokenPhrases::keyOf(SpokenPhrases::wordsOf(text)) + " ").find(" " + key + " ") !=
@@ -163,16 +164,16 @@ void PocketSphinxRecognizer::run() {
         const std::int64_t nowMs = nowUs / 1000;
         if (ownVoice_) {
             // When the block's first sample reached the microphone.
-            const std::int64_t heardUs = captureClock.blockHeardUs(
-                nowUs - input_->latencyUs() -
-                static_cast<std::int64_t>(blockSamples) * 1000000 / AudioInput::sampleRate);
+            const std::int64_t heardUs = captureClock.blockHeardUs(nowUs);
             for (std::size_t at = 0; at + EchoCanceller::frameSamples <= block.size();
                  at += EchoCanceller::frameSamples) {
                 const std::int64_t frameUs =
                     heardUs + static_cast<std::int64_t>(at) * 1000000 / AudioInput::sampleRate;
                 // The reference runs ahead of the echo: the canceller only looks back in time.
-                if (ownVoice_->played(frameUs + echoLeadMs * 1000, played.size(), played.data()))
-                    canceller.process(played.data(), block.data() + at, echoLeadMs);
+                // It hears all the time, also while the program is quiet, so that its picture of
+                // the room is in place when the voice starts.
+                ownVoice_->played(frameUs + echoLeadMs * 1000, played.size(), played.data());
+                canceller.process(played.data(), block.data() + at);
             }
         }
         heard.clear();

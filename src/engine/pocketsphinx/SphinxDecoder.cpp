@@ -273,33 +273,54 @@ void SphinxDecoder::restartUtterance() {
     inUtterance_ = false;
 }
 
-void SphinxDecoder::comparePhoneLoop(Heard& result, long wordScore,
-                                     const std::vector<std::string>& hypothesisPhones,
-                                     int firstFrame, int lastFrame) {
-    double score = 0;
+void SphinxDecoder::comparePhoneLoop(Heard& result, const std::vector<WordSpan>& spans,
+                                     const std::vector<std::string>& hypothesisPhones) {
+    struct Phone {
+        int start, end, acoustic;
+        bool silence;
+    };
+    std::vector<Phone> loop;
     std::vector<std::string> heardPhones;
+    const int firstFrame = spans.front().start;
+    const int lastFrame = spans.back().end;
     int outside = 0;
     for (ps_seg_t* segment = ps_seg_iter(phoneLoop_); segment; segment = ps_seg_next(segment)) {
-        int start = 0;
-        int end = 0;
-        ps_seg_frames(segment, &start, &end);
-        const std::string phone = ps_seg_word(segment);
-        const bool silence = phone == "SIL" || phone[0] == '+';
-        const int from = std::max(start, firstFrame);
-        const int to = std::min(end, lastFrame);
-        if (!silence)
-            outside += (end - start + 1) - std::max(0, to - from + 1);
-        if (to < from)
-            continue;
-        int acoustic = 0;
+        Phone phone{};
+        ps_seg_frames(segment, &phone.start, &phone.end);
+        const std::string name = ps_seg_word(segment);
+        phone.silence = name == "SIL" || name[0] == '+';
         int language = 0;
         int backoff = 0;
-        ps_seg_prob(segment, &acoustic, &language, &backoff);
-        // A phone cut by the range counts by its share of frames.
-        score += static_cast<double>(acoustic) * (to - from + 1) / std::max(1, end - start + 1);
-        if (!silence && (to - from + 1) * 2 > (end - start + 1))
-            heardPhones.push_back(phone);
+        ps_seg_prob(segment, &phone.acoustic, &language, &backoff);
+        loop.push_back(phone);
+        const int covered =
+            std::max(0, std::min(phone.end, lastFrame) - std::max(phone.start, firstFrame) + 1);
+        if (!phone.silence)
+            outside += (phone.end - phone.start + 1) - covered;
+        if (!phone.silence && covered * 2 > phone.end - phone.start + 1)
+            heardPhones.push_back(name);
     }
+    // The free phones' score over a range of frames; a phone cut by it counts by its share.
+    auto loopScore = [&](int from, int to) {
+        double score = 0;
+        for (const auto& phone : loop) {
+            const int covered = std::min(phone.end, to) - std::max(phone.start, from) + 1;
+            if (covered > 0)
+                score += static_cast<double>(phone.acoustic) * covered /
+                         std::max(1, phone.end - phone.start + 1);
+        }
+        return score;
+    };
+    long wordScore = 0;
+    result.worstWordGap = 0;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const auto& span = spans[i];
+        wordScore += span.acoustic;
+        const double gap = (span.acoustic - loopScore(span.start, span.end)) /
+                           std::max(1, span.end - span.start + 1);
+        result.worstWordGap = i == 0 ? gap : std::min(result.worstWordGap, gap);
+    }
+    const double score = loopScore(firstFrame, lastFrame);
     const int frames = std::max(1, lastFrame - firstFrame + 1);
     result.phoneLoopGap = (static_cast<double>(wordScore) - score) / frames;
     result.speechOutside = static_cast<double>(outside) / frames;
@@ -327,14 +348,17 @@ double SphinxDecoder::acceptance(const Heard& heard) {
     // tuning split (never on its held-out split). Each feature alone overlaps a lot between
     // phrases really said and other talk that the grammar forced onto its nearest phrase:
     // espeak-ng's voices and the en-us model match poorly, so even right phrases score low.
-    static constexpr double mean[] = {11.9835, -29.0593, -23.5356, 2.1448, 0.7895, 0.1722};
-    static constexpr double deviation[] = {3.4854, 10.8434, 13.8375, 0.2391, 0.2566, 0.3111};
-    static constexpr double weight[] = {-1.8591, 2.8729, -0.2943, -1.7663, -2.6117, -3.6299};
-    static constexpr double tooSlowOrFast = -0.4587;
-    static constexpr double bias = 0.8929;
+    static constexpr double mean[] = {11.9772, -29.002, -23.5846, 2.1445, 0.7895, 0.1707, -38.2716};
+    static constexpr double deviation[] = {3.4894, 10.8069, 13.7975, 0.2392,
+                                           0.2583, 0.3095,  21.8236};
+    static constexpr double weight[] = {-1.7761, 2.9312,  -0.8853, -1.6333,
+                                        -2.4914, -3.5014, 0.7073};
+    static constexpr double tooSlowOrFast = -0.5279;
+    static constexpr double bias = 1.0134;
     const double features[] = {heard.framesPerPhone, heard.scorePerFrame,
                                heard.phoneLoopGap,   std::log(std::max(1, heard.phones)),
-                               heard.phoneDistance,  std::min(heard.speechOutside, 1.0)};
+                               heard.phoneDistance,  std::min(heard.speechOutside, 1.0),
+                               heard.worstWordGap};
     double sum = bias;
     for (std::size_t i = 0; i < std::size(features); ++i)
         sum += weight[i] * (features[i] - mean[i]) / deviation[i];
@@ -355,6 +379,7 @@ void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
     }
     std::vector<std::string> words;
     std::vector<std::string> hypothesisPhones;
+    std::vector<WordSpan> spans;
     int firstFrame = -1;
     int lastFrame = -1;
     int phones = 0;
@@ -373,6 +398,7 @@ void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
         if (firstFrame < 0)
             firstFrame = start;
         lastFrame = end;
+        spans.push_back(WordSpan{start, end, acoustic});
         phones += phoneCount(decoder_, word);
         if (char* pronunciation = ps_lookup_word(decoder_, word)) {
             std::istringstream in(pronunciation);
@@ -401,7 +427,7 @@ void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
     result.words = static_cast<int>(words.size());
     result.phones = phones;
     if (phoneLoop_)
-        comparePhoneLoop(result, score, hypothesisPhones, firstFrame, lastFrame);
+        comparePhoneLoop(result, spans, hypothesisPhones);
     result.acceptance = acceptance(result);
     if (settings_.stock || accepts(result))
         result.key = result.candidate;

@@ -42,6 +42,9 @@ public:
         double phoneDistance = 0;
         // Speech heard freely outside the phrase's frames, per frame of the phrase.
         double speechOutside = 0;
+        // The phone-loop gap of the phrase's worst-matched word: talk that shares some words
+        // with a phrase is forced onto it through the others.
+        double worstWordGap = 0;
         int words = 0;
         int phones = 0;
         double acceptance = -1e9; // see acceptance(); nothing to accept without a candidate
@@ -83,9 +86,11 @@ private:
     Status pronounce(const std::string& word);
     void endUtterance(std::vector<Heard>& heard);
     void endBoth();
-    void comparePhoneLoop(Heard& result, long wordScore,
-                          const std::vector<std::string>& hypothesisPhones, int firstFrame,
-                          int lastFrame);
+    struct WordSpan {
+        int start, end, acoustic;
+    };
+    void comparePhoneLoop(Heard& result, const std::vector<WordSpan>& spans,
+                          const std::vector<std::string>& hypothesisPhones);
 
     Settings settings_;
     ps_decoder_s* decoder_ = nullptr;

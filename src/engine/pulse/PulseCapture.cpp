@@ -49,12 +49,3 @@ void PulseCapture::close() {
         pa_simple_free(stream);
 }
 
-std::int64_t PulseCapture::latencyUs() {
-    pa_simple* stream = stream_.load();
-    if (!stream)
-        return 0;
-    int error = 0;
-    const pa_usec_t latency = pa_simple_get_latency(stream, &error);
-    // Unknown latency: the echo canceller then finds the delay by itself.
-    return latency == static_cast<pa_usec_t>(-1) ? 0 : static_cast<std::int64_t>(latency);
-}

@@ -18,7 +18,6 @@ public:
     bool isOpen() const override { return stream_.load() != nullptr; }
     Status read(std::int16_t* samples, std::size_t count) override;
     void close() override;
-    std::int64_t latencyUs() override;
 
 private:
     std::string streamName_;
