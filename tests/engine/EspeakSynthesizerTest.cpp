@@ -147,4 +147,6 @@ TEST(EspeakSynthesizer, WithoutASoundServerSentencesArePacedSilentlyAndThatIsSai
          at = errors.find("speech is silent", at + 1))
         ++notices;
     EXPECT_EQ(notices, 1u) << errors;
+    EXPECT_FALSE(v.synthesizer.condition().working);
+    EXPECT_NE(v.synthesizer.condition().detail.find("no sound server"), std::string::npos);
 }

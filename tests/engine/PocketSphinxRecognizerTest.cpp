@@ -76,6 +76,8 @@ TEST(PocketSphinxRecognizer, ReportsPhrasesExactlyAsThePhraseFileWritesThem) {
     ears.load(files.write("listen", {"Zel Listen", "go to sleep", "zel listen!"}));
     ears.hear("zel listen");
     EXPECT_EQ(ears.heard, (std::vector<std::string>{"Zel Listen", "zel listen!"}));
+    EXPECT_TRUE(ears.recognizer->condition().working);
+    EXPECT_EQ(ears.recognizer->grammarPhraseCount(), 2); // three written, two spoken alike
 }
 
 TEST(PocketSphinxRecognizer, RefusesAGrammarWithoutPhrases) {
@@ -117,6 +119,9 @@ TEST(PocketSphinxRecognizer, ActivationFailsClearlyWithoutAMicrophoneOrAModel) {
         EXPECT_FALSE(activated.ok()) << c.what;
         EXPECT_NE(activated.message().find("cannot listen"), std::string::npos) << c.what;
         EXPECT_NE(activated.message().find(c.expected), std::string::npos) << activated.message();
+        // parlonctl status says the same.
+        EXPECT_FALSE(ears.recognizer->condition().working) << c.what;
+        EXPECT_EQ(ears.recognizer->condition().detail, activated.message()) << c.what;
     }
 }
 

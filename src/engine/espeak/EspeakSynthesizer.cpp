@@ -61,6 +61,20 @@ void EspeakSynthesizer::stopSpeaking() {
     }
 }
 
+void EspeakSynthesizer::silent(const std::string& because) {
+    std::lock_guard lock(mutex_);
+    silentBecause_ = because;
+}
+
+Synthesizer::Condition EspeakSynthesizer::condition() const {
+    std::lock_guard lock(mutex_);
+    if (!output_)
+        return {false, "silent: no sound output"};
+    if (!silentBecause_.empty())
+        return {false, "silent: " + silentBecause_};
+    return {true, "speaking through the sound server"};
+}
+
 void EspeakSynthesizer::setIntegerSetting(int value) {
     wordsPerMinute_ = std::clamp(value, 80, 450);
 }
@@ -128,6 +142,7 @@ void EspeakSynthesizer::say(const Job& job) {
         const Status opened = output_->open(rate);
         if (!opened)
             Log::warningOnce("no-sound", "speech is silent: " + opened.message());
+        silent(opened ? std::string() : opened.message());
     }
     if (output_ && output_->isOpen())
         play(job, samples, rate);
@@ -154,6 +169,7 @@ void EspeakSynthesizer::play(const Job& job, const std::vector<std::int16_t>& sa
         const Status written = output_->write(samples.data() + at, count);
         if (!written) {
             Log::warningOnce("sound-lost", "speech is silent: " + written.message());
+            silent(written.message());
             output_->close();
             if (ownVoice_)
                 ownVoice_->ended();

@@ -31,6 +31,7 @@ public:
     void stopSpeaking() override;
     void setIntegerSetting(int value) override;
     bool isSpeaking() const override { return !outstanding_.empty(); }
+    Condition condition() const override;
 
     static constexpr int chunkMs = 20;
 
@@ -48,13 +49,15 @@ private:
     bool cancelled(std::uint64_t id);
     void postStarted(std::uint64_t id);
     void postFinished(std::uint64_t id);
+    void silent(const std::string& because);
 
     Scheduler& scheduler_;
     std::unique_ptr<AudioOutput> output_; // worker thread only
     OwnVoice* ownVoice_;
 
     // Shared with the worker.
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
+    std::string silentBecause_; // empty while the voice is heard
     std::condition_variable wake_;
     std::deque<Job> jobs_;
     std::uint64_t cancelledUpTo_ = 0;

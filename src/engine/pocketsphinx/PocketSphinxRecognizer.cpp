@@ -79,13 +79,18 @@ Status PocketSphinxRecognizer::loadGrammarFromFile(const std::string& path) {
 
 Status PocketSphinxRecognizer::activate() {
     const Status model = SphinxDecoder::checkModel(settings_);
-    if (!model)
-        return Status::failure("cannot listen: " + model.message());
+    if (!model) {
+        cannotListen_ = "cannot listen: " + model.message();
+        return Status::failure(cannotListen_);
+    }
     if (!input_->isOpen()) {
         const Status opened = input_->open();
-        if (!opened)
-            return Status::failure("cannot listen: " + opened.message());
+        if (!opened) {
+            cannotListen_ = "cannot listen: " + opened.message();
+            return Status::failure(cannotListen_);
+        }
     }
+    cannotListen_.clear();
     active_ = true;
     {
         std::lock_guard lock(mutex_);
@@ -95,6 +100,19 @@ Status PocketSphinxRecognizer::activate() {
     if (!thread_.joinable())
         thread_ = std::thread([this] { run(); });
     return Status::success();
+}
+
+Recognizer::Condition PocketSphinxRecognizer::condition() const {
+    if (!cannotListen_.empty())
+        return {false, cannotListen_};
+    {
+        std::lock_guard lock(mutex_);
+        if (!trouble_.empty())
+            return {false, trouble_};
+    }
+    if (!active_)
+        return {false, "not listening: no grammar is active"};
+    return {true, "listening"};
 }
 
 void PocketSphinxRecognizer::whenGrammarReady(std::function<void()> task) {
@@ -111,6 +129,10 @@ void PocketSphinxRecognizer::run() {
     std::unique_ptr<SphinxDecoder> decoder = SphinxDecoder::create(settings_, created);
     if (!decoder) {
         Log::reportOnce("cannot listen", created);
+        {
+            std::lock_guard lock(mutex_);
+            trouble_ = "cannot listen: " + created.message();
+        }
         std::unique_lock lock(mutex_);
         wake_.wait(lock, [this] { return quit_; });
         return;
@@ -156,6 +178,10 @@ void PocketSphinxRecognizer::run() {
         if (!got) {
             Log::warningOnce("stopped listening " + got.message(),
                              "stopped listening: " + got.message());
+            {
+                std::lock_guard lock(mutex_);
+                trouble_ = "stopped listening: " + got.message();
+            }
             decoder->restartUtterance();
             captureClock.reset();
             continue;

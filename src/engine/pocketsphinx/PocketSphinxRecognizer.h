@@ -34,6 +34,9 @@ public:
     Status loadGrammarFromFile(const std::string& path) override;
     Status activate() override;
 
+    Condition condition() const override;
+    int grammarPhraseCount() const override { return static_cast<int>(phrases_.size()); }
+
     void setBargeInPhrases(std::set<std::string> written) { bargeIn_ = std::move(written); }
 
     // For tests: runs once the grammar of the latest load is in place on the recognizer's thread.
@@ -60,16 +63,18 @@ private:
     SpokenPhrases phrases_;
     std::set<std::string> bargeIn_ = {"stop speak"};
     bool active_ = false;
+    std::string cannotListen_; // why the last activation failed
     std::uint64_t generation_ = 0;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 
     // Shared with the recognizer's thread.
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Pending> pending_;
     std::function<void()> onGrammarReady_;
     std::uint64_t readyGeneration_ = 0;
     bool listen_ = false;
+    std::string trouble_; // what went wrong on the recognizer's thread, if anything
     bool quit_ = false;
     std::thread thread_;
 };
