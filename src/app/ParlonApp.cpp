@@ -75,6 +75,11 @@ int ParlonApp::run(int argc, char** argv)
     if (wayland && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
+    // The pictures, shapes and positions are in screen pixels: the windows keep their pixel sizes
+    // whatever scale the screen or the environment asks for.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    for (const char* scale : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR"})
+        qunsetenv(scale);
     QApplication app(argc, argv);
     QApplication::setApplicationName("parlon");
     QApplication::setQuitOnLastWindowClosed(false);
