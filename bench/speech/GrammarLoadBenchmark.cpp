@@ -112,6 +112,7 @@ struct Result {
     double grammarMs; // of which the recognizer reading the phrase file
     double readyMs;   // until the decoder's grammar holds the new phrase
     bool heard;       // the new phrase, said afterwards, was heard (1,000 only)
+    int saidTimes;
 };
 
 Result measure(std::size_t count, const std::filesystem::path& folder, bool sayIt) {
@@ -164,14 +165,21 @@ Result measure(std::size_t count, const std::filesystem::path& folder, bool sayI
         std::exit(1);
     }
     Result result{std::chrono::duration<double, std::milli>(uiDone - start).count(), timed.lastMs,
-                  std::chrono::duration<double, std::milli>(Clock::now() - start).count(), false};
+                  std::chrono::duration<double, std::milli>(Clock::now() - start).count(), false,
+                  0};
     if (sayIt) {
-        microphone.queue(say(newPhrase));
-        result.heard = pump(
-            scheduler,
-            [&] { return std::find(heard.begin(), heard.end(), newPhrase) != heard.end(); }, 10000);
-        if (!result.heard)
-            for (const auto& phrase : heard)
+        // Said up to three times, as a user would when it is not taken the first time: the
+        // rejection turns down about one right phrase in ten.
+        for (result.saidTimes = 1; result.saidTimes <= 3 && !result.heard; ++result.saidTimes) {
+            microphone.queue(say(newPhrase));
+            result.heard = pump(
+                scheduler,
+                [&] { return std::find(heard.begin(), heard.end(), newPhrase) != heard.end(); },
+                10000);
+        }
+        --result.saidTimes;
+        for (const auto& phrase : heard)
+            if (phrase != newPhrase)
                 std::fprintf(stderr, "heard instead: %s\n", phrase.c_str());
     }
     return result;
@@ -190,6 +198,8 @@ int main() {
                     count == 1000 ? (r.heard ? "   the new phrase, said, was heard"
                                              : "   the new phrase, said, was NOT heard")
                                   : "");
+        if (count == 1000)
+            std::printf("%72s(said %d times)\n", "", r.saidTimes);
         std::fflush(stdout);
     }
     std::filesystem::remove_all(folder);
