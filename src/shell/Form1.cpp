@@ -19,7 +19,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int twipsPerPixel = 15;
 // A checkable menu item flips its own check mark before its handler runs; the handlers decide
 // the mark themselves, from the state before the click, so the flip is undone first.
 void onMenuClick(QAction* item, std::function<void()> handler)
@@ -138,8 +137,9 @@ void Form1::load()
     }
     flags.listening = false;
     flags.waiting = true;
+    // Minimized; its height of 2145 twips is the banner's 115 pixels and the window's caption,
+    // which the window system adds to the fixed client size.
     setWindowState(Qt::WindowMinimized);
-    resize(width(), 2145 / twipsPerPixel);
     icon_ = TrayPicture::Idle;
     tray_.add(icon_, trayTip);
 
