@@ -1,5 +1,6 @@
 #include "SphinxDecoder.h"
 
+#include "PronouncingDictionary.h"
 #include "SpokenPhrases.h"
 #include "engine/espeak/EspeakEngine.h"
 #include "engine/espeak/PhoneMapping.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <iterator>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -106,12 +108,13 @@ std::unique_ptr<SphinxDecoder> SphinxDecoder::create(const Settings& settings, S
     // The library's diagnostics would flood standard error; failures come back as results.
     err_set_logfp(nullptr);
     const std::string model = acousticModel(settings).string();
-    const std::string dict = dictionary(settings).string();
     const std::string phoneModel =
         (std::filesystem::path(settings.modelFolder) / "en-us-phone.lm.bin").string();
     const std::string endSilence = std::to_string(endSilenceFrames);
     auto init = [&](std::vector<std::string> extra) -> ps_decoder_t* {
-        std::vector<std::string> arguments = {"-hmm", model, "-dict", dict, "-logfn", "/dev/null"};
+        // No dictionary: the grammar's words are added as grammars come (pronounce()), and the
+        // phone loop needs none. The fillers come from the model's own noise dictionary.
+        std::vector<std::string> arguments = {"-hmm", model, "-logfn", "/dev/null"};
         if (!settings.stock) {
             for (const char* argument : {"-vad_postspeech", endSilence.c_str()})
                 arguments.push_back(argument);
@@ -148,34 +151,65 @@ std::unique_ptr<SphinxDecoder> SphinxDecoder::create(const Settings& settings, S
     return decoder;
 }
 
-Status SphinxDecoder::pronounce(const std::string& word) {
-    if (char* known = ps_lookup_word(decoder_, word.c_str())) {
-        ckd_free(known);
-        return Status::success();
+Status SphinxDecoder::addWord(const std::string& word, const std::vector<std::string>& phones) {
+    for (std::size_t i = 0; i < phones.size(); ++i) {
+        const std::string name = i == 0 ? word : word + "(" + std::to_string(i + 1) + ")";
+        if (ps_add_word(decoder_, name.c_str(), phones[i].c_str(), FALSE) < 0)
+            return Status::failure("the decoder refused the pronunciation of \"" + name + "\"");
     }
-    std::string espeakPhonemes;
-    Status made = EspeakEngine::phonemes(word, espeakPhonemes);
-    if (!made)
-        return made;
-    const auto phones = PhoneMapping::toModelPhones(espeakPhonemes);
-    if (phones.empty())
-        return Status::failure("no pronunciation for \"" + word + "\"");
-    std::string joined;
-    for (const auto& phone : phones)
-        joined += (joined.empty() ? "" : " ") + phone;
-    if (ps_add_word(decoder_, word.c_str(), joined.c_str(), FALSE) < 0)
-        return Status::failure("the decoder refused the pronunciation of \"" + word + "\"");
+    return Status::success();
+}
+
+Status SphinxDecoder::pronounce(const std::set<std::string, std::less<>>& words,
+                                std::set<std::string, std::less<>>& unpronounced) {
+    std::set<std::string, std::less<>> unknown;
+    for (const auto& word : words) {
+        char* known = ps_lookup_word(decoder_, word.c_str());
+        if (known)
+            ckd_free(known);
+        else
+            unknown.insert(word);
+    }
+    PronouncingDictionary::Pronunciations found;
+    const Status read =
+        PronouncingDictionary(dictionary(settings_).string()).lookUp(unknown, found);
+    if (!read)
+        return read;
+    for (const auto& word : unknown) {
+        std::vector<std::string> phones;
+        if (const auto entry = found.find(word); entry != found.end()) {
+            phones = entry->second;
+        } else {
+            std::string espeakPhonemes;
+            if (EspeakEngine::phonemes(word, espeakPhonemes).ok()) {
+                std::string joined;
+                for (const auto& phone : PhoneMapping::toModelPhones(espeakPhonemes))
+                    joined += (joined.empty() ? "" : " ") + phone;
+                if (!joined.empty())
+                    phones.push_back(joined);
+            }
+        }
+        if (phones.empty() || !addWord(word, phones))
+            unpronounced.insert(word);
+    }
     return Status::success();
 }
 
 Status SphinxDecoder::setGrammar(const std::vector<std::vector<std::string>>& sequences,
                                  std::vector<std::string>* skipped) {
+    std::set<std::string, std::less<>> allWords;
+    for (const auto& words : sequences)
+        allWords.insert(words.begin(), words.end());
+    std::set<std::string, std::less<>> unpronounced;
+    const Status pronounced = pronounce(allWords, unpronounced);
+    if (!pronounced)
+        return pronounced;
     Trie trie;
     int usable = 0;
     for (const auto& words : sequences) {
         bool ok = !words.empty();
         for (const auto& word : words)
-            ok = ok && pronounce(word).ok();
+            ok = ok && !unpronounced.contains(word);
         if (!ok) {
             if (skipped)
                 skipped->push_back(SpokenPhrases::keyOf(words));

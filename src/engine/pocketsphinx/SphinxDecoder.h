@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,7 +84,11 @@ public:
 
 private:
     explicit SphinxDecoder(const Settings& settings);
-    Status pronounce(const std::string& word);
+    // Adds the words the decoder does not know yet, from the model's dictionary or else from
+    // espeak-ng; those that get no pronunciation go into unpronounced.
+    Status pronounce(const std::set<std::string, std::less<>>& words,
+                     std::set<std::string, std::less<>>& unpronounced);
+    Status addWord(const std::string& word, const std::vector<std::string>& phones);
     void endUtterance(std::vector<Heard>& heard);
     void endBoth();
     struct WordSpan {
