@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 QueuedAudioInput::QueuedAudioInput(std::string openFailure)
     : openFailure_(std::move(openFailure)) {}
 
 Status QueuedAudioInput::open() {
+    std::lock_guard lock(mutex_);
     if (!openFailure_.empty())
         return Status::failure(openFailure_);
-    std::lock_guard lock(mutex_);
     open_ = true;
     due_ = std::chrono::steady_clock::now();
     return Status::success();
@@ -26,6 +27,10 @@ Status QueuedAudioInput::read(std::int16_t* samples, std::size_t count) {
         std::lock_guard lock(mutex_);
         if (!open_)
             return Status::failure("the input is closed");
+        if (!readFailure_.empty()) {
+            open_ = false;
+            return Status::failure(std::exchange(readFailure_, {}));
+        }
         due_ += std::chrono::microseconds(static_cast<std::int64_t>(count) * 1000000 / sampleRate);
         due = due_;
     }
@@ -59,4 +64,14 @@ void QueuedAudioInput::queue(const std::vector<std::int16_t>& samples) {
 bool QueuedAudioInput::drained() const {
     std::lock_guard lock(mutex_);
     return queued_.empty();
+}
+
+void QueuedAudioInput::setOpenFailure(std::string failure) {
+    std::lock_guard lock(mutex_);
+    openFailure_ = std::move(failure);
+}
+
+void QueuedAudioInput::loseDevice(std::string failure) {
+    std::lock_guard lock(mutex_);
+    readFailure_ = std::move(failure);
 }

@@ -24,12 +24,17 @@ public:
 
     // Thread-safe.
     void queue(const std::vector<std::int16_t>& samples);
+    // From now on open() fails with this (none when empty), as while the sound server is away.
+    void setOpenFailure(std::string failure);
+    // The next read fails with this and closes the input, as when the sound server dies.
+    void loseDevice(std::string failure);
     // Whether everything queued has been read.
     bool drained() const;
 
 private:
-    std::string openFailure_;
     mutable std::mutex mutex_;
+    std::string openFailure_;
+    std::string readFailure_;
     std::deque<std::int16_t> queued_;
     bool open_ = false;
     std::chrono::steady_clock::time_point due_;

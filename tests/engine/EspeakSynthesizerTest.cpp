@@ -26,7 +26,7 @@ public:
         : failOpen_(failOpen) {}
 
     Status open(int sampleRate) override {
-        if (failOpen_)
+        if (failOpen_ || serverGone)
             return Status::failure("no sound server (refused by the test)");
         rate_ = sampleRate;
         start_ = Clock::now();
@@ -35,6 +35,8 @@ public:
     }
     bool isOpen() const override { return open_; }
     Status write(const std::int16_t*, std::size_t count) override {
+        if (serverGone)
+            return Status::failure("the sound server stopped playing (killed by the test)");
         if (stopAsked)
             afterStop += static_cast<long>(count);
         written += static_cast<long>(count);
@@ -53,6 +55,7 @@ public:
     std::atomic<long> afterStop{0};
     std::atomic<bool> stopAsked{false};
     std::atomic<bool> flushed{false};
+    std::atomic<bool> serverGone{false};
 
 private:
     Clock::time_point playedAt(long samples) const {
@@ -149,4 +152,33 @@ TEST(EspeakSynthesizer, WithoutASoundServerSentencesArePacedSilentlyAndThatIsSai
     EXPECT_EQ(notices, 1u) << errors;
     EXPECT_FALSE(v.synthesizer.condition().working);
     EXPECT_NE(v.synthesizer.condition().detail.find("no sound server"), std::string::npos);
+}
+
+TEST(EspeakSynthesizer, TheVoiceComesBackWithTheSoundServer) {
+    Voice v(std::make_unique<PacedOutput>());
+    testing::internal::CaptureStderr();
+    const auto sayAndWait = [&](const char* text) {
+        const std::size_t before = v.events.size();
+        v.synthesizer.speak(text);
+        return v.scheduler.runUntil([&] { return v.events.size() == before + 2; });
+    };
+    ASSERT_TRUE(sayAndWait("one two three"));
+    EXPECT_TRUE(v.synthesizer.condition().working);
+
+    v.output->serverGone = true;
+    const long writtenBefore = v.output->written;
+    ASSERT_TRUE(sayAndWait("four five six")); // the events still come
+    ASSERT_TRUE(sayAndWait("seven eight"));
+    EXPECT_EQ(v.output->written, writtenBefore);
+    EXPECT_FALSE(v.synthesizer.condition().working);
+
+    v.output->serverGone = false;
+    ASSERT_TRUE(sayAndWait("nine ten"));
+    EXPECT_GT(v.output->written, writtenBefore);
+    EXPECT_TRUE(v.synthesizer.condition().working);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    // Said once when it went, and once when it came back; not for every silent sentence.
+    EXPECT_EQ(errors.find("speech is silent"), errors.rfind("speech is silent")) << errors;
+    EXPECT_NE(errors.find("speech is silent"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("audible again"), std::string::npos) << errors;
 }

@@ -125,6 +125,42 @@ TEST(PocketSphinxRecognizer, ActivationFailsClearlyWithoutAMicrophoneOrAModel) {
     }
 }
 
+TEST(PocketSphinxRecognizer, ListensAgainByItselfWhenTheMicrophoneComesBack) {
+    PhraseFiles files;
+    const std::string grammar = files.write("listen", {"zel listen", "go to sleep"});
+    const struct {
+        const char* what;
+        bool absentAtStart;
+        const char* trouble;
+    } cases[] = {
+        {"no sound server when the program starts", true, "cannot listen"},
+        {"the sound server dies while listening", false, "stopped listening"},
+    };
+    for (const auto& c : cases) {
+        Ears ears(c.absentAtStart ? "no sound server or microphone" : "");
+        ASSERT_TRUE(ears.recognizer->loadGrammarFromFile(grammar).ok()) << c.what;
+        EXPECT_EQ(ears.recognizer->activate().ok(), !c.absentAtStart) << c.what;
+        if (!c.absentAtStart) {
+            ears.hear("go to sleep");
+            ears.microphone->setOpenFailure("no sound server or microphone");
+            ears.microphone->loseDevice("the sound server stopped recording");
+        }
+        ASSERT_TRUE(ears.scheduler.runUntil([&] { return !ears.recognizer->condition().working; }))
+            << c.what;
+        EXPECT_NE(ears.recognizer->condition().detail.find(c.trouble), std::string::npos)
+            << ears.recognizer->condition().detail;
+
+        ears.microphone->setOpenFailure("");
+        ASSERT_TRUE(ears.scheduler.runUntil([&] { return ears.recognizer->condition().working; }))
+            << c.what;
+        ears.hear("zel listen");
+        const std::vector<std::string> expected =
+            c.absentAtStart ? std::vector<std::string>{"zel listen"}
+                            : std::vector<std::string>{"go to sleep", "zel listen"};
+        EXPECT_EQ(ears.heard, expected) << c.what;
+    }
+}
+
 TEST(PocketSphinxRecognizer, APhraseHeardBeforeAReloadCountsOnlyIfTheNewGrammarHasIt) {
     PhraseFiles files;
     const std::string before = files.write("before", {"zel listen", "go to sleep"});

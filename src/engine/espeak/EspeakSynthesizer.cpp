@@ -139,9 +139,13 @@ void EspeakSynthesizer::say(const Job& job) {
         return;
     }
     if (output_ && !output_->isOpen()) {
+        // Tried again for every sentence, so that the voice comes back with the sound server.
         const Status opened = output_->open(rate);
-        if (!opened)
-            Log::warningOnce("no-sound", "speech is silent: " + opened.message());
+        const bool wasSilent = !condition().working;
+        if (!opened && !wasSilent)
+            Log::warning("speech is silent: " + opened.message());
+        if (opened && wasSilent)
+            Log::info("speech is audible again: the sound server is back");
         silent(opened ? std::string() : opened.message());
     }
     if (output_ && output_->isOpen())
@@ -168,7 +172,7 @@ void EspeakSynthesizer::play(const Job& job, const std::vector<std::int16_t>& sa
         const std::size_t count = std::min(chunk, samples.size() - at);
         const Status written = output_->write(samples.data() + at, count);
         if (!written) {
-            Log::warningOnce("sound-lost", "speech is silent: " + written.message());
+            Log::warning("speech is silent: " + written.message());
             silent(written.message());
             output_->close();
             if (ownVoice_)
@@ -195,8 +199,11 @@ void EspeakSynthesizer::play(const Job& job, const std::vector<std::int16_t>& sa
         }
     }
     const Status drained = output_->drain();
-    if (!drained)
-        Log::warningOnce("sound-lost", "speech is silent: " + drained.message());
+    if (!drained) {
+        Log::warning("speech is silent: " + drained.message());
+        silent(drained.message());
+        output_->close();
+    }
     if (ownVoice_)
         ownVoice_->ended();
     if (cancelled(job.id))

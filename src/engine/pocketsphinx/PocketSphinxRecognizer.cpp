@@ -19,6 +19,10 @@ constexpr std::size_t blockSamples = AudioInput::sampleRate / 50;
 // finds the true delay within its reach: estimates this much too late or a little more than
 // that too early are fine.
 constexpr int echoLeadMs = 250;
+// How soon a lost microphone is tried again: soon at first, then seldom enough that a missing
+// sound server costs next to nothing.
+constexpr std::chrono::milliseconds firstReopenDelay{500};
+constexpr std::chrono::milliseconds longestReopenDelay{4000};
 
 bool containsWords(const std::string& text, const std::string& key) {
     return (" " + SpokenPhrases::keyOf(SpokenPhrases::wordsOf(text)) + " ").find(" " + key + " ") !=
@@ -83,23 +87,58 @@ Status PocketSphinxRecognizer::activate() {
         cannotListen_ = "cannot listen: " + model.message();
         return Status::failure(cannotListen_);
     }
-    if (!input_->isOpen()) {
-        const Status opened = input_->open();
-        if (!opened) {
-            cannotListen_ = "cannot listen: " + opened.message();
-            return Status::failure(cannotListen_);
-        }
-    }
     cannotListen_.clear();
+    const Status opened = openInput();
+    // Active even without a microphone: the recognizer's thread keeps trying to open it, so that
+    // a sound server that starts after the program (or comes back) is heard without a restart.
     active_ = true;
     {
         std::lock_guard lock(mutex_);
         listen_ = true;
+        if (!opened) {
+            inputTrouble_ = "cannot listen: " + opened.message();
+            reopenDelay_ = firstReopenDelay;
+            nextReopen_ = std::chrono::steady_clock::now() + reopenDelay_;
+        }
     }
     wake_.notify_all();
     if (!thread_.joinable())
         thread_ = std::thread([this] { run(); });
+    if (!opened)
+        return Status::failure("cannot listen: " + opened.message());
     return Status::success();
+}
+
+Status PocketSphinxRecognizer::openInput() {
+    std::lock_guard lock(openMutex_);
+    return input_->isOpen() ? Status::success() : input_->open();
+}
+
+void PocketSphinxRecognizer::tryToReopen() {
+    {
+        std::lock_guard lock(mutex_);
+        if (std::chrono::steady_clock::now() < nextReopen_)
+            return;
+    }
+    const Status opened = openInput();
+    std::lock_guard lock(mutex_);
+    if (!opened) {
+        reopenDelay_ = std::min(reopenDelay_ * 2, longestReopenDelay);
+        nextReopen_ = std::chrono::steady_clock::now() + reopenDelay_;
+        return;
+    }
+    if (!inputTrouble_.empty())
+        Log::info("listening again: the microphone is back");
+    inputTrouble_.clear();
+}
+
+void PocketSphinxRecognizer::lostInput(const Status& why) {
+    Log::warning("stopped listening: " + why.message() + "; trying again until it is back");
+    std::lock_guard lock(mutex_);
+    inputTrouble_ = "stopped listening: " + why.message();
+    // A server that is restarting needs a moment before it takes streams again.
+    reopenDelay_ = firstReopenDelay;
+    nextReopen_ = std::chrono::steady_clock::now() + reopenDelay_;
 }
 
 Recognizer::Condition PocketSphinxRecognizer::condition() const {
@@ -109,6 +148,8 @@ Recognizer::Condition PocketSphinxRecognizer::condition() const {
         std::lock_guard lock(mutex_);
         if (!trouble_.empty())
             return {false, trouble_};
+        if (!inputTrouble_.empty())
+            return {false, inputTrouble_};
     }
     if (!active_)
         return {false, "not listening: no grammar is active"};
@@ -145,13 +186,21 @@ void PocketSphinxRecognizer::run() {
     std::vector<SphinxDecoder::Heard> heard;
     for (;;) {
         std::optional<Pending> pending;
+        bool reopen = false;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait_for(lock, std::chrono::milliseconds(100),
-                           [this] { return quit_ || pending_ || (listen_ && input_->isOpen()); });
+            const auto ready = [this] {
+                return quit_ || pending_ || (listen_ && input_->isOpen());
+            };
+            // Asleep until there is work: a grammar, a microphone to read, or one to try again.
+            if (listen_ && !input_->isOpen())
+                wake_.wait_until(lock, nextReopen_, ready);
+            else
+                wake_.wait(lock, ready);
             if (quit_)
                 return;
             pending.swap(pending_);
+            reopen = listen_ && !input_->isOpen();
         }
         if (pending) {
             std::vector<std::string> skipped;
@@ -172,16 +221,13 @@ void PocketSphinxRecognizer::run() {
                 scheduler_.post(std::move(ready));
             continue;
         }
-        if (!input_->isOpen())
+        if (reopen) {
+            tryToReopen();
             continue;
+        }
         const Status got = input_->read(block.data(), block.size());
         if (!got) {
-            Log::warningOnce("stopped listening " + got.message(),
-                             "stopped listening: " + got.message());
-            {
-                std::lock_guard lock(mutex_);
-                trouble_ = "stopped listening: " + got.message();
-            }
+            lostInput(got);
             decoder->restartUtterance();
             captureClock.reset();
             continue;

@@ -5,6 +5,7 @@
 #include "engine/Recognizer.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -49,6 +50,10 @@ private:
     };
 
     void run();
+    Status openInput();
+    // Recognizer's thread: opens the lost microphone once its time has come.
+    void tryToReopen();
+    void lostInput(const Status& why);
     void installGrammar(Pending pending);
     void deliver(const SphinxDecoder::Heard& heard, std::int64_t startMs, std::int64_t endMs);
     void onHeard(const std::string& key, bool ownVoiceAudible,
@@ -74,7 +79,11 @@ private:
     std::function<void()> onGrammarReady_;
     std::uint64_t readyGeneration_ = 0;
     bool listen_ = false;
-    std::string trouble_; // what went wrong on the recognizer's thread, if anything
+    std::string trouble_;      // what went wrong on the recognizer's thread, if anything
+    std::string inputTrouble_; // why the microphone is closed while it should be listening
+    std::chrono::steady_clock::time_point nextReopen_;
+    std::chrono::milliseconds reopenDelay_{0};
+    std::mutex openMutex_; // the user-interface thread and the recognizer's both open the input
     bool quit_ = false;
     std::thread thread_;
 };
