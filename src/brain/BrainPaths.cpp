@@ -2,14 +2,12 @@
 
 #include <cstdlib>
 
-BrainPaths BrainPaths::inFolder(const std::filesystem::path& folder)
-{
+BrainPaths BrainPaths::inFolder(const std::filesystem::path& folder) {
     return BrainPaths{folder, folder / "listen", folder / "commandi", folder / "action"};
 }
 
-std::filesystem::path BrainPaths::defaultFolder()
-{
-    // The base directory specification says a relative XDG_DATA_HOME is invalid and to be ignored.
+std::filesystem::path BrainPaths::defaultFolder() {
+    // XDG's base directory rules: a relative XDG_DATA_HOME is invalid and to be ignored.
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     if (dataHome && dataHome[0] == '/')
         return std::filesystem::path(dataHome) / "parlon";

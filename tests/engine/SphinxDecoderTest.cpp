@@ -1,26 +1,14 @@
 // The real decoder and model on speech made by espeak-ng.
 #include "engine/pocketsphinx/SphinxDecoder.h"
-#include "engine/AudioInput.h"
-#include "engine/WavFile.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "SpeechSamples.h"
 #include "engine/pocketsphinx/SpokenPhrases.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 std::vector<std::int16_t> say(const std::string& text, const std::string& voice) {
-    std::vector<std::int16_t> samples(AudioInput::sampleRate / 2, 0);
-    std::vector<std::int16_t> speech;
-    EXPECT_TRUE(
-        EspeakEngine::synthesize(text, {voice, 150}, [&](const std::int16_t* s, std::size_t n) {
-            speech.insert(speech.end(), s, s + n);
-            return true;
-        }).ok());
-    speech = WavFile::resample(speech, EspeakEngine::sampleRate(), AudioInput::sampleRate);
-    samples.insert(samples.end(), speech.begin(), speech.end());
-    samples.resize(samples.size() + AudioInput::sampleRate, 0);
-    for (std::size_t i = 0; i < samples.size(); ++i) // a faint floor, as a microphone gives
-        samples[i] = static_cast<std::int16_t>(samples[i] + static_cast<int>(i * 7919 % 61) - 30);
+    auto samples = SpeechSamples::say(text, voice, 500, 1000);
+    SpeechSamples::addFloor(samples);
     return samples;
 }
 
