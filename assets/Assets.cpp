@@ -8,4 +8,6 @@ QImage Assets::image(const QString& name) {
     return QImage(path(name));
 }
 
-QPixmap Assets::pixmap(const QString& name) { return QPixmap(path(name)); }
+QPixmap Assets::pixmap(const QString& name) {
+    return QPixmap(path(name));
+}

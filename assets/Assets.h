@@ -15,5 +15,7 @@ public:
     static QImage image(const QString& name);
     static QPixmap pixmap(const QString& name);
     // Where a picture or a control sits, as a rectangle.
-    static QRect rect(const ArtworkLayout::Box& box) { return {box.x, box.y, box.width, box.height}; }
+    static QRect rect(const ArtworkLayout::Box& box) {
+        return {box.x, box.y, box.width, box.height};
+    }
 };

@@ -8,8 +8,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <unistd.h>
@@ -19,8 +19,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double medianMs(int runs, const std::function<void()>& work)
-{
+double medianMs(int runs, const std::function<void()>& work) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         const auto start = Clock::now();
@@ -32,8 +31,7 @@ double medianMs(int runs, const std::function<void()>& work)
 }
 
 // The plain program: read every line of a file with the C library.
-std::size_t readLines(const std::filesystem::path& path)
-{
+std::size_t readLines(const std::filesystem::path& path) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         std::abort();
@@ -47,8 +45,7 @@ std::size_t readLines(const std::filesystem::path& path)
     return lines;
 }
 
-void writeAndFlush(const std::filesystem::path& path, const std::string& bytes)
-{
+void writeAndFlush(const std::filesystem::path& path, const std::string& bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
         ::fsync(fd) != 0)
@@ -56,8 +53,7 @@ void writeAndFlush(const std::filesystem::path& path, const std::string& bytes)
     ::close(fd);
 }
 
-std::string readAll(const std::filesystem::path& path)
-{
+std::string readAll(const std::filesystem::path& path) {
     FILE* file = std::fopen(path.c_str(), "rb");
     std::string bytes;
     char buffer[65536];
@@ -70,8 +66,7 @@ std::string readAll(const std::filesystem::path& path)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
     char pattern[] = "/tmp/parlon-bench-XXXXXX";
     const std::filesystem::path folder = ::mkdtemp(pattern);

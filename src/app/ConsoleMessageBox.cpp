@@ -2,4 +2,6 @@
 
 #include "ConsoleOutput.h"
 
-void ConsoleMessageBox::show(const std::string& text) { ConsoleOutput::message(text); }
+void ConsoleMessageBox::show(const std::string& text) {
+    ConsoleOutput::message(text);
+}

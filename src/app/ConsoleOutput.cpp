@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-std::string ConsoleOutput::oneLine(std::string_view text)
-{
+std::string ConsoleOutput::oneLine(std::string_view text) {
     std::string line;
     line.reserve(text.size());
     for (char c : text) {
@@ -17,8 +16,7 @@ std::string ConsoleOutput::oneLine(std::string_view text)
     return line;
 }
 
-void ConsoleOutput::write(std::string_view label, std::string_view text)
-{
+void ConsoleOutput::write(std::string_view label, std::string_view text) {
     std::string line(label);
     line += oneLine(text);
     line += '\n';

@@ -15,12 +15,9 @@ ConsoleSession::ConsoleSession(Scheduler& scheduler, const Synthesizer& speech, 
     , onPhrase_(std::move(onPhrase))
     , onEnd_(std::move(onEnd))
     , quietMs_(quietMs)
-    , settle_(scheduler, "consoleSettle", 1, Timer::Observer{}, [this] { onSettled(); })
-{
-}
+    , settle_(scheduler, "consoleSettle", 1, Timer::Observer{}, [this] { onSettled(); }) {}
 
-ConsoleSession::~ConsoleSession()
-{
+ConsoleSession::~ConsoleSession() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -31,14 +28,12 @@ ConsoleSession::~ConsoleSession()
         reader_.detach();
 }
 
-void ConsoleSession::start()
-{
+void ConsoleSession::start() {
     reader_ = std::thread([this] { readInput(); });
     settle_.start();
 }
 
-void ConsoleSession::readInput()
-{
+void ConsoleSession::readInput() {
     auto hand = [this](std::string line) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
@@ -59,7 +54,8 @@ void ConsoleSession::readInput()
             break;
         pending.append(buffer, static_cast<std::size_t>(got));
         std::size_t start = 0;
-        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
+        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos;
+             start = end + 1) {
             if (!hand(pending.substr(start, end - start)))
                 return;
         }
@@ -72,8 +68,7 @@ void ConsoleSession::readInput()
     endOfInput_ = true;
 }
 
-void ConsoleSession::onSettled()
-{
+void ConsoleSession::onSettled() {
     if (ended_)
         return;
     if (speech_.isSpeaking() || !scheduler_.isSettled(lastHandOverMs_)) {

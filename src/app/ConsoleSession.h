@@ -2,8 +2,8 @@
 
 #include "core/Timer.h"
 
-#include <cstdint>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>

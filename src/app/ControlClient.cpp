@@ -8,8 +8,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-Status ControlClient::request(const std::string& line, std::vector<std::string>& out)
-{
+Status ControlClient::request(const std::string& line, std::vector<std::string>& out) {
     const Status valid = ControlSocket::validateRequest(line);
     if (!valid)
         return valid;

@@ -11,8 +11,7 @@
 #include <unistd.h>
 
 namespace {
-bool peerIsThisUser(const QLocalSocket& socket)
-{
+bool peerIsThisUser(const QLocalSocket& socket) {
     struct ucred credentials {};
     socklen_t size = sizeof credentials;
     const int fd = static_cast<int>(socket.socketDescriptor());
@@ -24,21 +23,18 @@ bool peerIsThisUser(const QLocalSocket& socket)
 
 ControlServer::ControlServer(QObject* parent)
     : QObject(parent)
-    , server_(new QLocalServer(this))
-{
+    , server_(new QLocalServer(this)) {
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, &ControlServer::acceptConnections);
 }
 
 ControlServer::~ControlServer() = default;
 
-void ControlServer::addCommand(const std::string& name, Command command)
-{
+void ControlServer::addCommand(const std::string& name, Command command) {
     commands_[name] = std::move(command);
 }
 
-bool ControlServer::anotherInstanceAnswers()
-{
+bool ControlServer::anotherInstanceAnswers() {
     std::string path;
     if (!ControlSocket::path(path))
         return false;
@@ -47,8 +43,7 @@ bool ControlServer::anotherInstanceAnswers()
     return probe.waitForConnected(500);
 }
 
-Status ControlServer::listen()
-{
+Status ControlServer::listen() {
     std::string path;
     Status found = ControlSocket::path(path);
     if (!found)
@@ -67,8 +62,7 @@ Status ControlServer::listen()
     return Status::failure(path + ": " + server_->errorString().toStdString());
 }
 
-void ControlServer::acceptConnections()
-{
+void ControlServer::acceptConnections() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         if (open_ >= maxConnections || !peerIsThisUser(*socket)) {
             if (open_ >= maxConnections)
@@ -90,14 +84,12 @@ void ControlServer::acceptConnections()
     }
 }
 
-void ControlServer::answer(QLocalSocket* socket, const std::string& line)
-{
+void ControlServer::answer(QLocalSocket* socket, const std::string& line) {
     socket->write(line.data(), static_cast<qint64>(line.size()));
     socket->write("\n", 1);
 }
 
-void ControlServer::readRequest(QLocalSocket* socket)
-{
+void ControlServer::readRequest(QLocalSocket* socket) {
     if (socket->property("answered").toBool())
         return;
     if (!socket->canReadLine()) {
@@ -124,7 +116,8 @@ void ControlServer::readRequest(QLocalSocket* socket)
     }
     const std::size_t blank = line.find(' ');
     const std::string name = line.substr(0, blank);
-    const std::string argument = blank == std::string::npos ? std::string() : line.substr(blank + 1);
+    const std::string argument =
+        blank == std::string::npos ? std::string() : line.substr(blank + 1);
     std::vector<std::string> out;
     Status done = Status::failure("unknown request \"" + name + "\"");
     if (auto found = commands_.find(name); found != commands_.end())

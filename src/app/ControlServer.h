@@ -19,7 +19,8 @@ class ControlServer final : public QObject {
     Q_OBJECT
 public:
     // Answers a request's argument text with lines of output, or fails.
-    using Command = std::function<Status(const std::string& argument, std::vector<std::string>& out)>;
+    using Command =
+        std::function<Status(const std::string& argument, std::vector<std::string>& out)>;
 
     static constexpr int maxConnections = 16;
     static constexpr int requestTimeoutMs = 2000;

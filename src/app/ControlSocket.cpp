@@ -8,8 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-Status ControlSocket::path(std::string& socketPath)
-{
+Status ControlSocket::path(std::string& socketPath) {
     std::string folder;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime && runtime[0] == '/') {
@@ -29,11 +28,9 @@ Status ControlSocket::path(std::string& socketPath)
     return Status::success();
 }
 
-Status ControlSocket::validateRequest(std::string_view line)
-{
+Status ControlSocket::validateRequest(std::string_view line) {
     if (line.size() > maxRequestBytes)
-        return Status::failure("request longer than " + std::to_string(maxRequestBytes) +
-                               " bytes");
+        return Status::failure("request longer than " + std::to_string(maxRequestBytes) + " bytes");
     if (!TextCodec::isValidUtf8(line))
         return Status::failure("request is not valid UTF-8 text");
     for (char c : line) {

@@ -5,14 +5,12 @@
 
 EchoingSynthesizer::EchoingSynthesizer(Synthesizer& inner, To to)
     : inner_(inner)
-    , to_(to)
-{
+    , to_(to) {
     inner_.setSpeakingStartedHandler([this] { raiseSpeakingStarted(); });
     inner_.setSpeakingFinishedHandler([this] { raiseSpeakingFinished(); });
 }
 
-void EchoingSynthesizer::speak(const std::string& text)
-{
+void EchoingSynthesizer::speak(const std::string& text) {
     if (to_ == To::StandardOutput)
         ConsoleOutput::said(text);
     else

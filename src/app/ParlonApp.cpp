@@ -20,15 +20,15 @@
 #include "engine/pocketsphinx/PocketSphinxRecognizer.h"
 #include "engine/pulse/PulseCapture.h"
 #include "engine/pulse/PulsePlayback.h"
+#include "platform/FileSystemBrowser.h"
 #include "platform/NullTray.h"
 #include "platform/linux/PosixProgramLauncher.h"
+#include "platform/linux/QtBeeper.h"
 #include "platform/linux/QtClipboard.h"
 #include "platform/linux/QtMessageBox.h"
-#include "platform/FileSystemBrowser.h"
-#include "platform/linux/QtBeeper.h"
 #include "platform/linux/QtScheduler.h"
-#include "platform/linux/QtUrlOpener.h"
 #include "platform/linux/QtTrayIcon.h"
+#include "platform/linux/QtUrlOpener.h"
 #include "platform/linux/XTestKeySender.h"
 #include "shell/Form1.h"
 
@@ -39,16 +39,15 @@
 namespace {
 // Qt's offscreen platform, which the console mode runs on, says for every window that it cannot
 // raise it; that is expected there and would only bury real messages.
-void quietOffscreenMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
+void quietOffscreenMessages(QtMsgType type, const QMessageLogContext& context,
+                            const QString& text) {
     if (text.startsWith(QStringLiteral("This plugin does not support")))
         return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
 } // namespace
 
-int ParlonApp::run(int argc, char** argv)
-{
+int ParlonApp::run(int argc, char** argv) {
     Log::setProgramName("parlon");
     const ProgramOptions options =
         ProgramOptions::parse(std::vector<std::string>(argv + 1, argv + argc));
@@ -70,15 +69,16 @@ int ParlonApp::run(int argc, char** argv)
     }
     // On Wayland the windows go through XWayland: a shaped, always-on-top window that places
     // itself and keys sent through the X test extension exist only on X11.
-    const bool wayland = !options.console &&
-                         (qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
+    const bool wayland = !options.console && (qgetenv("XDG_SESSION_TYPE") == "wayland" ||
+                                              qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
     if (wayland && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     // The pictures, shapes and positions are in screen pixels: the windows keep their pixel sizes
     // whatever scale the screen or the environment asks for.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    for (const char* scale : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR"})
+    for (const char* scale :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR"})
         qunsetenv(scale);
     QApplication app(argc, argv);
     QApplication::setApplicationName("parlon");
@@ -104,7 +104,8 @@ int ParlonApp::run(int argc, char** argv)
     PosixProgramLauncher launcher;
     ConsoleMessageBox consoleMessages;
     QtMessageBox windowMessages;
-    MessageBox& messages = options.console ? static_cast<MessageBox&>(consoleMessages) : windowMessages;
+    MessageBox& messages =
+        options.console ? static_cast<MessageBox&>(consoleMessages) : windowMessages;
     NullTray noTray;
     std::unique_ptr<QtTrayIcon> trayIcon;
     if (!options.console)
@@ -126,8 +127,8 @@ int ParlonApp::run(int argc, char** argv)
     std::unique_ptr<EchoingSynthesizer> echo;
     if (options.console || options.verbose) {
         echo = std::make_unique<EchoingSynthesizer>(
-            *voice, options.console ? EchoingSynthesizer::To::StandardOutput
-                                    : EchoingSynthesizer::To::Log);
+            *voice,
+            options.console ? EchoingSynthesizer::To::StandardOutput : EchoingSynthesizer::To::Log);
         voice = echo.get();
     }
     std::unique_ptr<Recognizer> ears;
@@ -165,7 +166,8 @@ int ParlonApp::run(int argc, char** argv)
     });
     control.addCommand("add", [&form2](const std::string& fields, std::vector<std::string>&) {
         const std::size_t first = fields.find('\t');
-        const std::size_t second = first == std::string::npos ? first : fields.find('\t', first + 1);
+        const std::size_t second =
+            first == std::string::npos ? first : fields.find('\t', first + 1);
         if (second == std::string::npos || fields.find('\t', second + 1) != std::string::npos)
             return Status::failure("add takes a phrase, a type and an argument");
         return form2.teach(fields.substr(0, first), fields.substr(first + 1, second - first - 1),
@@ -176,16 +178,19 @@ int ParlonApp::run(int argc, char** argv)
         const auto hearing = ears->condition();
         const auto speaking = voice->condition();
         const int phrases = ears->grammarPhraseCount();
-        out.push_back("running: yes (process " + std::to_string(QCoreApplication::applicationPid()) + ")");
-        out.push_back(std::string("state: ") +
-                      (flags.listening ? "Listening" : flags.waiting ? "Waiting" : "Asleep"));
+        out.push_back("running: yes (process " +
+                      std::to_string(QCoreApplication::applicationPid()) + ")");
+        out.push_back(std::string("state: ") + (flags.listening ? "Listening"
+                                                : flags.waiting ? "Waiting"
+                                                                : "Asleep"));
         out.push_back("hearing: " + std::string(hearing.working ? "working" : "not working") +
                       (hearing.detail.empty() ? "" : " (" + hearing.detail + ")"));
         out.push_back("speaking: " + std::string(speaking.working ? "working" : "not heard") +
                       (speaking.detail.empty() ? "" : " (" + speaking.detail + ")"));
         out.push_back("brain folder: " + form1.brain().paths().folder.string());
         out.push_back("entries: " + std::to_string(form1.List1.count()));
-        out.push_back("grammar phrases: " + (phrases < 0 ? std::string("unknown") : std::to_string(phrases)));
+        out.push_back("grammar phrases: " +
+                      (phrases < 0 ? std::string("unknown") : std::to_string(phrases)));
         return Status::success();
     });
     control.addCommand("phrases", [&form1](const std::string&, std::vector<std::string>& out) {
@@ -197,9 +202,8 @@ int ParlonApp::run(int argc, char** argv)
     control.addCommand("remove", [&form2](const std::string& phrase, std::vector<std::string>&) {
         return form2.forget(phrase);
     });
-    QObject::connect(&form1, &Form1::quitRequested, &app, [&] {
-        QApplication::exit(form1.shutdownStatus().ok() ? 0 : 1);
-    });
+    QObject::connect(&form1, &Form1::quitRequested, &app,
+                     [&] { QApplication::exit(form1.shutdownStatus().ok() ? 0 : 1); });
     TerminationSignals terminationSignals([&form1] { form1.ExitClick(); });
 
     form1.load();
@@ -211,9 +215,8 @@ int ParlonApp::run(int argc, char** argv)
     std::unique_ptr<ConsoleSession> session;
     if (options.console) {
         const bool literal = qEnvironmentVariableIsSet("PARLON_LITERAL_UPKEEP");
-        session = std::make_unique<ConsoleSession>(
-            scheduler, *voice, literal ? 15 : 1, hear,
-            [&form1] { form1.ExitClick(); });
+        session = std::make_unique<ConsoleSession>(scheduler, *voice, literal ? 15 : 1, hear,
+                                                   [&form1] { form1.ExitClick(); });
         session->start();
     }
     return QApplication::exec();

@@ -1,7 +1,6 @@
 #include "ProgramOptions.h"
 
-ProgramOptions ProgramOptions::parse(const std::vector<std::string>& arguments)
-{
+ProgramOptions ProgramOptions::parse(const std::vector<std::string>& arguments) {
     ProgramOptions options;
     for (const auto& argument : arguments) {
         if (argument == "--console") {
@@ -28,16 +27,18 @@ ProgramOptions ProgramOptions::parse(const std::vector<std::string>& arguments)
     return options;
 }
 
-std::string ProgramOptions::usage()
-{
+std::string ProgramOptions::usage() {
     return "Usage: parlon [--console] [--speech=auto|silent|instant] [--no-listen] [--verbose]\n"
            "\n"
            "A talking head for the desktop that listens for the phrases of its brain and answers.\n"
            "\n"
            "  --console          run without windows: phrases are read from standard input, one\n"
-           "                     per line, as if heard; standard output gets a line \"said: TEXT\"\n"
-           "                     for every sentence spoken and \"message: TEXT\" for every message\n"
-           "                     box (line breaks in a text are written as \\n); at the end of the\n"
+           "                     per line, as if heard; standard output gets a line \"said: "
+           "TEXT\"\n"
+           "                     for every sentence spoken and \"message: TEXT\" for every "
+           "message\n"
+           "                     box (line breaks in a text are written as \\n); at the end of "
+           "the\n"
            "                     input the brain is saved and the program ends\n"
            "  --speech=auto      speak through the sound server, or silently in real time when\n"
            "                     there is none (the default)\n"

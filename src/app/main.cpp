@@ -1,3 +1,5 @@
 #include "ParlonApp.h"
 
-int main(int argc, char** argv) { return ParlonApp().run(argc, argv); }
+int main(int argc, char** argv) {
+    return ParlonApp().run(argc, argv);
+}

@@ -38,8 +38,7 @@ const char* usage =
     "  -h, --help       print this help and exit\n";
 
 // Sends one request to the running program and prints what it answers.
-int request(const std::string& line)
-{
+int request(const std::string& line) {
     std::vector<std::string> out;
     const Status done = ControlClient::request(line, out);
     for (const auto& outLine : out)
@@ -51,14 +50,12 @@ int request(const std::string& line)
     return 0;
 }
 
-int wrongUse(const char* message)
-{
+int wrongUse(const char* message) {
     std::fprintf(stderr, "parlonctl: %s\nTry \"parlonctl --help\".\n", message);
     return 2;
 }
 
-int say(const std::vector<std::string>& arguments)
-{
+int say(const std::vector<std::string>& arguments) {
     if (arguments.empty())
         return wrongUse("say needs a phrase");
     std::string phrase;
@@ -67,8 +64,7 @@ int say(const std::vector<std::string>& arguments)
     return request("say " + phrase);
 }
 
-int addEntry(const std::vector<std::string>& arguments)
-{
+int addEntry(const std::vector<std::string>& arguments) {
     if (arguments.size() != 3)
         return wrongUse("add needs a phrase, a type and an argument, each quoted if it has blanks");
     for (const auto& field : arguments) {
@@ -78,15 +74,13 @@ int addEntry(const std::vector<std::string>& arguments)
     return request("add " + arguments[0] + "\t" + arguments[1] + "\t" + arguments[2]);
 }
 
-int phrases(const std::vector<std::string>& arguments)
-{
+int phrases(const std::vector<std::string>& arguments) {
     if (!arguments.empty())
         return wrongUse("phrases takes no arguments");
     return request("phrases");
 }
 
-int status(const std::vector<std::string>& arguments)
-{
+int status(const std::vector<std::string>& arguments) {
     if (!arguments.empty())
         return wrongUse("status takes no arguments");
     std::vector<std::string> out;
@@ -100,8 +94,7 @@ int status(const std::vector<std::string>& arguments)
     return 0;
 }
 
-int removeEntries(const std::vector<std::string>& arguments)
-{
+int removeEntries(const std::vector<std::string>& arguments) {
     if (arguments.size() != 1)
         return wrongUse("remove needs one phrase, quoted if it has blanks");
     return request("remove " + arguments[0]);
@@ -109,8 +102,7 @@ int removeEntries(const std::vector<std::string>& arguments)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     Log::setProgramName("parlonctl");
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {

@@ -1,8 +1,7 @@
 #include "BrainFileFormat.h"
 
 namespace {
-std::size_t totalSize(const std::vector<std::string_view>& values)
-{
+std::size_t totalSize(const std::vector<std::string_view>& values) {
     std::size_t size = 0;
     for (const auto& value : values)
         size += value.size();
@@ -10,8 +9,7 @@ std::size_t totalSize(const std::vector<std::string_view>& values)
 }
 } // namespace
 
-std::string BrainFileFormat::phraseFileText(const std::vector<std::string_view>& phrases)
-{
+std::string BrainFileFormat::phraseFileText(const std::vector<std::string_view>& phrases) {
     std::string text;
     text.reserve(64 + totalSize(phrases) + phrases.size() * (phrasePrefix.size() + 2));
     text += "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n";
@@ -24,8 +22,7 @@ std::string BrainFileFormat::phraseFileText(const std::vector<std::string_view>&
     return text;
 }
 
-std::string BrainFileFormat::valueFileText(const std::vector<std::string_view>& values)
-{
+std::string BrainFileFormat::valueFileText(const std::vector<std::string_view>& values) {
     std::string text;
     text.reserve(totalSize(values) + values.size() * 4);
     for (const auto& value : values) {
@@ -35,8 +32,7 @@ std::string BrainFileFormat::valueFileText(const std::vector<std::string_view>& 
     return text;
 }
 
-std::vector<std::string> BrainFileFormat::phrasesFromText(std::string_view text)
-{
+std::vector<std::string> BrainFileFormat::phrasesFromText(std::string_view text) {
     std::vector<std::string> phrases;
     forEachNonEmptyLine(text, [&](std::string_view line) {
         if (line.substr(0, phrasePrefix.size()) == phrasePrefix)
@@ -45,8 +41,7 @@ std::vector<std::string> BrainFileFormat::phrasesFromText(std::string_view text)
     return phrases;
 }
 
-std::vector<std::string> BrainFileFormat::valuesFromText(std::string_view text)
-{
+std::vector<std::string> BrainFileFormat::valuesFromText(std::string_view text) {
     std::vector<std::string> values;
     forEachNonEmptyLine(text, [&](std::string_view line) { values.emplace_back(line); });
     return values;

@@ -22,8 +22,7 @@ public:
     static std::vector<std::string> phrasesFromText(std::string_view text);
     static std::vector<std::string> valuesFromText(std::string_view text);
 
-    template <typename Visit> static void forEachNonEmptyLine(std::string_view text, Visit visit)
-    {
+    template <typename Visit> static void forEachNonEmptyLine(std::string_view text, Visit visit) {
         std::size_t start = 0;
         const std::size_t n = text.size();
         while (start < n) {

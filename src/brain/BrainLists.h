@@ -8,20 +8,17 @@ struct BrainLists {
     EntryList& arguments;
     EntryList& types;
 
-    void clear()
-    {
+    void clear() {
         phrases.clear();
         arguments.clear();
         types.clear();
     }
-    void append(std::string phrase, std::string argument, std::string type)
-    {
+    void append(std::string phrase, std::string argument, std::string type) {
         phrases.append(std::move(phrase));
         arguments.append(std::move(argument));
         types.append(std::move(type));
     }
-    void selectAll(int index)
-    {
+    void selectAll(int index) {
         phrases.setSelectedIndex(index);
         arguments.setSelectedIndex(index);
         types.setSelectedIndex(index);

@@ -13,14 +13,13 @@
 BrainStore::BrainStore(Recognizer& recognizer, BrainPaths paths, BrainLists mainLists)
     : recognizer_(recognizer)
     , paths_(std::move(paths))
-    , main_(mainLists)
-{
+    , main_(mainLists) {}
+
+void BrainStore::attachEditorLists(BrainLists editorLists) {
+    editor_.emplace(editorLists);
 }
 
-void BrainStore::attachEditorLists(BrainLists editorLists) { editor_.emplace(editorLists); }
-
-Status BrainStore::createMissingFiles()
-{
+Status BrainStore::createMissingFiles() {
     Status status = FileAccess::ensureFolder(paths_.folder);
     if (!status)
         return status;
@@ -32,8 +31,7 @@ Status BrainStore::createMissingFiles()
 }
 
 void BrainStore::fillList(EntryList& mainList, EntryList* editorList,
-                          std::vector<std::string> values)
-{
+                          std::vector<std::string> values) {
     if (editorList) {
         mainList.appendAll(values);
         editorList->appendAll(std::move(values));
@@ -42,8 +40,7 @@ void BrainStore::fillList(EntryList& mainList, EntryList* editorList,
     }
 }
 
-Status BrainStore::LoadBrain()
-{
+Status BrainStore::LoadBrain() {
     recognizer_.deactivate();
     Status status = recognizer_.loadGrammarFromFile(paths_.listen.string());
     if (status)
@@ -91,8 +88,7 @@ Status BrainStore::LoadBrain()
     return status;
 }
 
-Status BrainStore::SaveBrain()
-{
+Status BrainStore::SaveBrain() {
     if (!unreadable_.empty()) {
         std::string names;
         for (const auto& name : unreadable_)
@@ -133,9 +129,9 @@ Status BrainStore::SaveBrain()
         // What a hand-edited brain held beyond its whole entries is kept beside it.
         const Status kept = backupFiles();
         if (!kept)
-            return Status::failure("the brain was not saved, because " + std::to_string(skipped) +
-                                   " incomplete entries would be lost and no copy could be kept: " +
-                                   kept.message());
+            return Status::failure(
+                "the brain was not saved, because " + std::to_string(skipped) +
+                " incomplete entries would be lost and no copy could be kept: " + kept.message());
         Log::warning(std::to_string(skipped) +
                      " incomplete or surplus entries were left out of the saved brain; the files "
                      "as they were are kept as listen.bak, commandi.bak and action.bak");
@@ -148,8 +144,7 @@ Status BrainStore::SaveBrain()
     return files.commit();
 }
 
-void BrainStore::reportIncompleteEntries() const
-{
+void BrainStore::reportIncompleteEntries() const {
     const int phrases = main_.phrases.count();
     const int arguments = main_.arguments.count();
     const int types = main_.types.count();
@@ -160,8 +155,7 @@ void BrainStore::reportIncompleteEntries() const
                  " types; an entry that lacks its argument or type does nothing when heard");
 }
 
-void BrainStore::clearAllLists()
-{
+void BrainStore::clearAllLists() {
     main_.clear();
     if (editor_) {
         editor_->phrases.clear();
@@ -170,14 +164,13 @@ void BrainStore::clearAllLists()
     }
 }
 
-void BrainStore::rebuildEditorListsFromMain()
-{
+void BrainStore::rebuildEditorListsFromMain() {
     main_.selectAll(-1);
     if (!editor_)
         return;
-    for (auto [from, to] : {std::pair{&main_.phrases, &editor_->phrases},
-                            std::pair{&main_.types, &editor_->types},
-                            std::pair{&main_.arguments, &editor_->arguments}}) {
+    for (auto [from, to] :
+         {std::pair{&main_.phrases, &editor_->phrases}, std::pair{&main_.types, &editor_->types},
+          std::pair{&main_.arguments, &editor_->arguments}}) {
         std::vector<std::string> values;
         values.reserve(static_cast<std::size_t>(from->count()));
         for (int i = 0; i < from->count(); ++i)
@@ -187,8 +180,7 @@ void BrainStore::rebuildEditorListsFromMain()
     }
 }
 
-Status BrainStore::saveAndReload()
-{
+Status BrainStore::saveAndReload() {
     Status saved = SaveBrain();
     if (!saved) {
         rebuildEditorListsFromMain();
@@ -198,8 +190,7 @@ Status BrainStore::saveAndReload()
     return LoadBrain();
 }
 
-Status BrainStore::saveAtShutdown()
-{
+Status BrainStore::saveAtShutdown() {
     if (truncated_) {
         Log::warning("the brain was not saved at exit, so that the entries that could not be "
                      "loaded stay in its files");
@@ -212,10 +203,11 @@ Status BrainStore::saveAtShutdown()
     return SaveBrain();
 }
 
-std::size_t BrainStore::fingerprintOf(const BrainLists& lists)
-{
+std::size_t BrainStore::fingerprintOf(const BrainLists& lists) {
     std::size_t hash = 0;
-    auto mix = [&hash](std::size_t value) { hash ^= value + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2); };
+    auto mix = [&hash](std::size_t value) {
+        hash ^= value + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
+    };
     for (const EntryList* list : {&lists.phrases, &lists.arguments, &lists.types}) {
         mix(static_cast<std::size_t>(list->count()));
         for (int i = 0; i < list->count(); ++i) {
@@ -226,10 +218,11 @@ std::size_t BrainStore::fingerprintOf(const BrainLists& lists)
     return hash;
 }
 
-bool BrainStore::maySeed() const { return unreadable_.empty(); }
+bool BrainStore::maySeed() const {
+    return unreadable_.empty();
+}
 
-Status BrainStore::backupFiles() const
-{
+Status BrainStore::backupFiles() const {
     AtomicFileSet copies;
     std::string bytes;
     std::string error;

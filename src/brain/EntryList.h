@@ -20,8 +20,7 @@ public:
 
     // Loading appends whole files at once; list controls can do that much faster than item by
     // item.
-    virtual void appendAll(std::vector<std::string> values)
-    {
+    virtual void appendAll(std::vector<std::string> values) {
         for (auto& value : values)
             append(std::move(value));
     }
@@ -33,5 +32,7 @@ public:
     bool hasIndex(int index) const { return index >= 0 && index < count(); }
     // The item, or an empty text for an index the list does not have (a hand-edited brain can
     // have lists of unequal length).
-    std::string itemOrEmpty(int index) const { return hasIndex(index) ? item(index) : std::string(); }
+    std::string itemOrEmpty(int index) const {
+        return hasIndex(index) ? item(index) : std::string();
+    }
 };

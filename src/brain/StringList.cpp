@@ -2,14 +2,12 @@
 
 #include <iterator>
 
-void StringList::setItem(int index, std::string value)
-{
+void StringList::setItem(int index, std::string value) {
     if (hasIndex(index))
         items_[static_cast<std::size_t>(index)] = std::move(value);
 }
 
-void StringList::removeAt(int index)
-{
+void StringList::removeAt(int index) {
     if (!hasIndex(index))
         return;
     items_.erase(items_.begin() + index);
@@ -19,16 +17,16 @@ void StringList::removeAt(int index)
         --selected_;
 }
 
-void StringList::clear()
-{
+void StringList::clear() {
     items_.clear();
     selected_ = -1;
 }
 
-void StringList::setSelectedIndex(int index) { selected_ = hasIndex(index) ? index : -1; }
+void StringList::setSelectedIndex(int index) {
+    selected_ = hasIndex(index) ? index : -1;
+}
 
-void StringList::appendAll(std::vector<std::string> values)
-{
+void StringList::appendAll(std::vector<std::string> values) {
     if (items_.empty()) {
         items_ = std::move(values);
         return;

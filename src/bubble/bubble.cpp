@@ -1,7 +1,7 @@
 #include "bubble.h"
 
-#include "character/CharacterPictures.h"
 #include "Assets.h"
+#include "character/CharacterPictures.h"
 #include "core/Log.h"
 #include "shapes/Shapes.h"
 
@@ -10,12 +10,14 @@
 
 namespace {
 constexpr int twipsPerPixel = 15;
-constexpr int shownWidth = 2775 / twipsPerPixel;  // 185
-constexpr int bubbleHeight = 2235 / twipsPerPixel;      // 149
-constexpr int aboveCharacter = 2500;              // twips
-constexpr int leftOfCharacter = 500;              // twips
+constexpr int shownWidth = 2775 / twipsPerPixel;   // 185
+constexpr int bubbleHeight = 2235 / twipsPerPixel; // 149
+constexpr int aboveCharacter = 2500;               // twips
+constexpr int leftOfCharacter = 500;               // twips
 
-int pixelsOf(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / twipsPerPixel; }
+int pixelsOf(int twips) {
+    return (twips + (twips >= 0 ? 7 : -7)) / twipsPerPixel;
+}
 } // namespace
 
 bubble::bubble(Scheduler& scheduler, CharacterPosition characterPosition)
@@ -24,8 +26,7 @@ bubble::bubble(Scheduler& scheduler, CharacterPosition characterPosition)
     , picture_(Assets::pixmap("bubble.png"))
     , regionPort_(*this)
     , layeredPort_(*this)
-    , shaped_(ShapedWindow::Kind::Bubble, regionPort_)
-{
+    , shaped_(ShapedWindow::Kind::Bubble, regionPort_) {
     setObjectName("bubble");
     setWindowTitle(QStringLiteral("Parlon bubble"));
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
@@ -46,41 +47,41 @@ bubble::bubble(Scheduler& scheduler, CharacterPosition characterPosition)
 
 bubble::~bubble() = default;
 
-void bubble::load()
-{
+void bubble::load() {
     raise();
     tag = "0";
     Log::report("making the bubble translucent", LayeredWnd1.SetAlphaWnd(&layeredPort_));
     Log::report("making the bubble translucent", LayeredWnd1.setAlpha(190));
-    Log::report("making the bubble translucent", LayeredWnd1.setAlphaFlags(LayeredWindowPort::alphaFlag));
+    Log::report("making the bubble translucent",
+                LayeredWnd1.setAlphaFlags(LayeredWindowPort::alphaFlag));
     ApplyShape(shaped_, EmptyShape);
     Timer1.start();
 }
 
-void bubble::setText(const std::string& text) { Label1->setText(QString::fromStdString(text)); }
+void bubble::setText(const std::string& text) {
+    Label1->setText(QString::fromStdString(text));
+}
 
-std::string bubble::text() const { return Label1->text().toStdString(); }
+std::string bubble::text() const {
+    return Label1->text().toStdString();
+}
 
-void bubble::showBubble()
-{
+void bubble::showBubble() {
     tag = "1";
     resize(shownWidth, bubbleHeight);
 }
 
-void bubble::hideBubble()
-{
+void bubble::hideBubble() {
     // The width of nothing: the outline then cuts the whole bubble away.
     tag = "0";
 }
 
-void bubble::paintEvent(QPaintEvent*)
-{
+void bubble::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
 }
 
-bool bubble::onTimer1()
-{
+bool bubble::onTimer1() {
     const QPoint character = characterPosition_();
     const QPoint place(pixelsOf(character.x() * twipsPerPixel - leftOfCharacter),
                        pixelsOf(character.y() * twipsPerPixel - aboveCharacter));

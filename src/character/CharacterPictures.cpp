@@ -8,8 +8,7 @@
 #include <QImage>
 
 namespace {
-QImage read(const QString& name)
-{
+QImage read(const QString& name) {
     QImage image = Assets::image(name + ".png");
     if (image.isNull())
         Log::warningOnce(("picture " + name).toStdString(),
@@ -18,8 +17,7 @@ QImage read(const QString& name)
 }
 } // namespace
 
-QPixmap CharacterPictures::load(const QString& name)
-{
+QPixmap CharacterPictures::load(const QString& name) {
     QImage image = read(name).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = qRgb(0, 0, 255);
     for (int y = 0; y < image.height(); ++y) {

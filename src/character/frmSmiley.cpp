@@ -4,8 +4,8 @@
 #include "CharacterPictures.h"
 #include "brain/BuiltinEntries.h"
 #include "core/Scheduler.h"
-#include "shapes/Shapes.h"
 #include "platform/linux/WindowDrag.h"
+#include "shapes/Shapes.h"
 #include "shell/Form1.h"
 
 #include <QAction>
@@ -24,18 +24,18 @@ struct CharacterFacts {
     QSize size;
 };
 
-CharacterFacts factsOf(frmSmiley::Character character)
-{
+CharacterFacts factsOf(frmSmiley::Character character) {
     if (character == frmSmiley::Character::Nubo)
         return {"nubo", Builtin::nuboWakePhrase, "Whats up?", QSize(86, 96)};
     return {"zel", Builtin::zelWakePhrase, "Hello", QSize(81, 83)};
 }
 
 // Twips to pixels at the program's fixed 15 twips per pixel.
-constexpr int px(int twips) { return (twips + 7) / 15; }
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
 
-QLabel* layer(QWidget* parent, const char* name, const QPixmap& picture, QPoint at)
-{
+QLabel* layer(QWidget* parent, const char* name, const QPixmap& picture, QPoint at) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -57,8 +57,7 @@ frmSmiley::frmSmiley(Form1& main, Scheduler& scheduler)
     , main_(main)
     , scheduler_(scheduler)
     , regionPort_(*this)
-    , shaped_(ShapedWindow::Kind::Character, regionPort_)
-{
+    , shaped_(ShapedWindow::Kind::Character, regionPort_) {
     setObjectName("frmSmiley");
     setWindowTitle(QStringLiteral("Parlon"));
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
@@ -67,8 +66,10 @@ frmSmiley::frmSmiley(Form1& main, Scheduler& scheduler)
     move(firstPosition);
 
     for (int i = 0; i < 3; ++i) {
-        nuboMouths_[static_cast<std::size_t>(i)] = CharacterPictures::load(QString("nubo%1").arg(i + 1));
-        zelMouths_[static_cast<std::size_t>(i)] = CharacterPictures::load(QString("zel%1").arg(i + 1));
+        nuboMouths_[static_cast<std::size_t>(i)] =
+            CharacterPictures::load(QString("nubo%1").arg(i + 1));
+        zelMouths_[static_cast<std::size_t>(i)] =
+            CharacterPictures::load(QString("zel%1").arg(i + 1));
     }
     nuboWink_ = CharacterPictures::load("nubowink");
     zelWink_ = CharacterPictures::load("zelwink");
@@ -80,10 +81,12 @@ frmSmiley::frmSmiley(Form1& main, Scheduler& scheduler)
     eye = layer(this, "eye", nuboWink_, {px(225), px(510)});
     for (int n = 4; n <= 13; ++n)
         nuboFrames[static_cast<std::size_t>(n)] =
-            layer(this, qPrintable(QString("nubo%1").arg(n)), CharacterPictures::load(QString("nubo%1").arg(n)), {0, 0});
+            layer(this, qPrintable(QString("nubo%1").arg(n)),
+                  CharacterPictures::load(QString("nubo%1").arg(n)), {0, 0});
     for (int n = 4; n <= 12; ++n)
         zelFrames[static_cast<std::size_t>(n)] =
-            layer(this, qPrintable(QString("zel%1").arg(n)), CharacterPictures::load(QString("zel%1").arg(n)), {0, 0});
+            layer(this, qPrintable(QString("zel%1").arg(n)),
+                  CharacterPictures::load(QString("zel%1").arg(n)), {0, 0});
     Image1 = new QWidget(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, px(1455), px(1455));
@@ -97,13 +100,11 @@ frmSmiley::frmSmiley(Form1& main, Scheduler& scheduler)
 
 frmSmiley::~frmSmiley() = default;
 
-QSize frmSmiley::pictureSize() const
-{
+QSize frmSmiley::pictureSize() const {
     return base_ == Character::None ? QSize(0, 0) : factsOf(base_).size;
 }
 
-void frmSmiley::setCharacterSize(QSize size)
-{
+void frmSmiley::setCharacterSize(QSize size) {
     size_ = size;
     // A window of no size cannot be mapped on X11; hidden it keeps its place and its timers.
     if (size.isEmpty()) {
@@ -116,8 +117,7 @@ void frmSmiley::setCharacterSize(QSize size)
         show();
 }
 
-void frmSmiley::load()
-{
+void frmSmiley::load() {
     setProperty("loaded", true);
     animationStep = -1;
     head = "nubo";
@@ -137,8 +137,7 @@ void frmSmiley::load()
     SetTopmost();
 }
 
-void frmSmiley::applyStoredCharacter(const std::string& wakePhrase)
-{
+void frmSmiley::applyStoredCharacter(const std::string& wakePhrase) {
     if (wakePhrase == Builtin::zelWakePhrase) {
         head = "zel";
         zelmouth->setPixmap(zelMouths_[0]);
@@ -153,32 +152,32 @@ void frmSmiley::applyStoredCharacter(const std::string& wakePhrase)
     }
 }
 
-void frmSmiley::hideCharacter() { setCharacterSize(QSize(0, 0)); }
+void frmSmiley::hideCharacter() {
+    setCharacterSize(QSize(0, 0));
+}
 
-void frmSmiley::sizeToPicture() { setCharacterSize(pictureSize()); }
+void frmSmiley::sizeToPicture() {
+    setCharacterSize(pictureSize());
+}
 
-void frmSmiley::SetTopmost()
-{
+void frmSmiley::SetTopmost() {
     if (isVisible())
         raise();
 }
 
-void frmSmiley::takeFocus()
-{
+void frmSmiley::takeFocus() {
     if (isVisible())
         activateWindow();
 }
 
-void frmSmiley::paintEvent(QPaintEvent*)
-{
+void frmSmiley::paintEvent(QPaintEvent*) {
     if (background_.isNull())
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
 }
 
-void frmSmiley::switchTo(Character character)
-{
+void frmSmiley::switchTo(Character character) {
     const bool nubo = character == Character::Nubo;
     (nubo ? zelmouth : mouth)->hide();
     eye->setPixmap(nubo ? nuboWink_ : zelWink_);
@@ -194,8 +193,7 @@ void frmSmiley::switchTo(Character character)
     (nubo ? firstSwitch : secondSwitch).stop();
 }
 
-void frmSmiley::selectCharacter(Character character)
-{
+void frmSmiley::selectCharacter(Character character) {
     const CharacterFacts facts = factsOf(character);
     const bool nubo = character == Character::Nubo;
     (nubo ? mouth : zelmouth)->setPixmap(nubo ? nuboMouths_[0] : zelMouths_[0]);
@@ -216,12 +214,15 @@ void frmSmiley::selectCharacter(Character character)
     (nubo ? main_.firstCharacterMenu : main_.secondCharacterMenu)->setEnabled(false);
 }
 
-void frmSmiley::firstCharacterMenuClick() { selectCharacter(Character::Nubo); }
+void frmSmiley::firstCharacterMenuClick() {
+    selectCharacter(Character::Nubo);
+}
 
-void frmSmiley::secondCharacterMenuClick() { selectCharacter(Character::Zel); }
+void frmSmiley::secondCharacterMenuClick() {
+    selectCharacter(Character::Zel);
+}
 
-void frmSmiley::hiiClick()
-{
+void frmSmiley::hiiClick() {
     if (main_.hii->text() != "Hide Character") {
         sizeToPicture();
         main_.hii->setText("Hide Character");
@@ -241,18 +242,18 @@ void frmSmiley::hiiClick()
 
 // Animation
 
-void frmSmiley::showFrame(bool nubo, int first, int last, int shown)
-{
+void frmSmiley::showFrame(bool nubo, int first, int last, int shown) {
     for (int n = first; n <= last; ++n) {
         QLabel* frame = (nubo ? nuboFrames.data() : zelFrames.data())[n];
         frame->setVisible(n == shown);
     }
 }
 
-void frmSmiley::hideFrames(bool nubo, int first, int last) { showFrame(nubo, first, last, -1); }
+void frmSmiley::hideFrames(bool nubo, int first, int last) {
+    showFrame(nubo, first, last, -1);
+}
 
-void frmSmiley::applyAnimationStep(int step)
-{
+void frmSmiley::applyAnimationStep(int step) {
     // Steps that are not listed leave the frame of the step before on screen for another tick.
     struct Show {
         int step;
@@ -260,15 +261,15 @@ void frmSmiley::applyAnimationStep(int step)
         int first, last, frame;
     };
     static constexpr Show shows[] = {
-        {1, true, 4, 7, 4},     {2, true, 4, 7, 5},     {3, true, 4, 7, 6},
-        {4, true, 4, 7, 7},     {5, true, 4, 7, 6},     {6, true, 4, 7, 5},
-        {7, true, 4, 7, 4},     {9, false, 4, 6, 4},    {10, false, 4, 6, 5},
-        {11, false, 4, 6, 6},   {14, false, 4, 6, 5},   {15, false, 4, 6, 4},
-        {17, true, 8, 10, 8},   {18, true, 8, 10, 9},   {19, true, 8, 10, 10},
-        {21, true, 8, 10, 9},   {22, true, 8, 10, 8},   {24, true, 11, 13, 11},
-        {25, true, 11, 13, 12}, {26, true, 11, 13, 13}, {30, true, 11, 13, 12},
-        {31, true, 11, 13, 11}, {33, false, 7, 9, 7},   {34, false, 7, 9, 8},
-        {35, false, 7, 9, 9},   {36, false, 7, 9, 8},   {37, false, 7, 9, 7},
+        {1, true, 4, 7, 4},      {2, true, 4, 7, 5},      {3, true, 4, 7, 6},
+        {4, true, 4, 7, 7},      {5, true, 4, 7, 6},      {6, true, 4, 7, 5},
+        {7, true, 4, 7, 4},      {9, false, 4, 6, 4},     {10, false, 4, 6, 5},
+        {11, false, 4, 6, 6},    {14, false, 4, 6, 5},    {15, false, 4, 6, 4},
+        {17, true, 8, 10, 8},    {18, true, 8, 10, 9},    {19, true, 8, 10, 10},
+        {21, true, 8, 10, 9},    {22, true, 8, 10, 8},    {24, true, 11, 13, 11},
+        {25, true, 11, 13, 12},  {26, true, 11, 13, 13},  {30, true, 11, 13, 12},
+        {31, true, 11, 13, 11},  {33, false, 7, 9, 7},    {34, false, 7, 9, 8},
+        {35, false, 7, 9, 9},    {36, false, 7, 9, 8},    {37, false, 7, 9, 7},
         {39, false, 10, 12, 10}, {41, false, 10, 12, 11}, {42, false, 10, 12, 12},
         {43, false, 10, 12, 11}, {44, false, 10, 12, 10},
     };
@@ -317,14 +318,12 @@ void frmSmiley::applyAnimationStep(int step)
     }
 }
 
-void frmSmiley::onAninubo()
-{
+void frmSmiley::onAninubo() {
     ++animationStep;
     applyAnimationStep(animationStep);
 }
 
-void frmSmiley::onRandom()
-{
+void frmSmiley::onRandom() {
     if (main_.en->isChecked())
         return;
     if (head == "nubo") {
@@ -338,8 +337,7 @@ void frmSmiley::onRandom()
     }
 }
 
-void frmSmiley::onTalk()
-{
+void frmSmiley::onTalk() {
     const bool nubo = head == "nubo";
     QLabel* layerOfHead = nubo ? mouth : zelmouth;
     const auto& frames = nubo ? nuboMouths_ : zelMouths_;
@@ -351,8 +349,7 @@ void frmSmiley::onTalk()
 // The blink counter counts 10 ms ticks, but only its counts 210 and 220 show anything; the timer
 // sleeps through the ticks in between and counts them when it wakes, so the eyes blink at the same
 // moments at a tiny fraction of the wake-ups.
-void frmSmiley::onWink()
-{
+void frmSmiley::onWink() {
     blinkCount += wink.interval() / blinkTickMs;
     if (blinkCount == 210)
         eye->show();
@@ -363,23 +360,20 @@ void frmSmiley::onWink()
     scheduleBlink();
 }
 
-void frmSmiley::scheduleBlink()
-{
+void frmSmiley::scheduleBlink() {
     const int next = blinkCount < 210 ? 210 : 220;
     winkArmedAt_ = scheduler_.nowMs();
     wink.setInterval((next - blinkCount) * blinkTickMs);
 }
 
-void frmSmiley::startBlinking()
-{
+void frmSmiley::startBlinking() {
     if (wink.isEnabled())
         return;
     wink.start();
     scheduleBlink();
 }
 
-void frmSmiley::stopBlinking()
-{
+void frmSmiley::stopBlinking() {
     if (!wink.isEnabled())
         return;
     // The ticks that would have come by now still count.
@@ -387,8 +381,7 @@ void frmSmiley::stopBlinking()
     wink.stop();
 }
 
-void frmSmiley::goToSleep()
-{
+void frmSmiley::goToSleep() {
     hideFrames(true, 8, 13);
     hideFrames(false, 7, 12);
     stopBlinking();
@@ -396,34 +389,29 @@ void frmSmiley::goToSleep()
     aninubo.stop();
 }
 
-void frmSmiley::wakeUp()
-{
+void frmSmiley::wakeUp() {
     startBlinking();
     eye->hide();
 }
 
-void frmSmiley::hideAngryFaces()
-{
+void frmSmiley::hideAngryFaces() {
     nubomad->hide();
     zelmad->hide();
 }
 
-void frmSmiley::showAngryFace()
-{
+void frmSmiley::showAngryFace() {
     if (head == "nubo")
         nubomad->show();
     if (head == "zel")
         zelmad->show();
 }
 
-void frmSmiley::onSpeakingStarted()
-{
+void frmSmiley::onSpeakingStarted() {
     talk.start();
     random.stop();
 }
 
-void frmSmiley::onSpeakingFinished(bool asleep)
-{
+void frmSmiley::onSpeakingFinished(bool asleep) {
     talk.stop();
     zelmouth->hide();
     mouth->hide();
@@ -443,15 +431,13 @@ void frmSmiley::onSpeakingFinished(bool asleep)
 
 // Mouse
 
-void frmSmiley::mousePressed(Qt::MouseButton button)
-{
+void frmSmiley::mousePressed(Qt::MouseButton button) {
     if (button == Qt::RightButton)
         main_.popup->exec(QCursor::pos());
     showAngryFace();
 }
 
-void frmSmiley::mouseMoved(Qt::MouseButtons buttons, QPoint globalPosition)
-{
+void frmSmiley::mouseMoved(Qt::MouseButtons buttons, QPoint globalPosition) {
     if (buttons != Qt::LeftButton) {
         manualDrag_ = false;
         hideAngryFaces();
@@ -470,8 +456,7 @@ void frmSmiley::mouseMoved(Qt::MouseButtons buttons, QPoint globalPosition)
     dragOffset_ = globalPosition - pos();
 }
 
-bool frmSmiley::eventFilter(QObject* watched, QEvent* event)
-{
+bool frmSmiley::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Image1)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

@@ -10,23 +10,20 @@
 
 namespace {
 
-std::string describe(const std::filesystem::path& path, int error)
-{
+std::string describe(const std::filesystem::path& path, int error) {
     return path.string() + ": " + std::strerror(error);
 }
 
 // A brain file kept elsewhere through a symbolic link stays a link: the new content replaces the
 // file it points to.
-std::filesystem::path resolveLink(const std::filesystem::path& target)
-{
+std::filesystem::path resolveLink(const std::filesystem::path& target) {
     char resolved[PATH_MAX];
     if (::realpath(target.c_str(), resolved))
         return resolved;
     return target;
 }
 
-Status writeAll(int fd, const std::string& bytes, const std::filesystem::path& path)
-{
+Status writeAll(int fd, const std::string& bytes, const std::filesystem::path& path) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -42,8 +39,7 @@ Status writeAll(int fd, const std::string& bytes, const std::filesystem::path& p
     return Status::success();
 }
 
-void syncFolder(const std::filesystem::path& folder)
-{
+void syncFolder(const std::filesystem::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return; // the data is on disk already; only the rename's durability is at stake
@@ -53,13 +49,11 @@ void syncFolder(const std::filesystem::path& folder)
 
 } // namespace
 
-void AtomicFileSet::add(std::filesystem::path target, std::string bytes)
-{
+void AtomicFileSet::add(std::filesystem::path target, std::string bytes) {
     files_.push_back(Pending{std::move(target), std::move(bytes), {}});
 }
 
-Status AtomicFileSet::commit()
-{
+Status AtomicFileSet::commit() {
     Status status = Status::success();
     for (auto& file : files_) {
         file.target = resolveLink(file.target);
@@ -99,8 +93,7 @@ Status AtomicFileSet::commit()
     return status;
 }
 
-void AtomicFileSet::removeLeftovers(const std::filesystem::path& target)
-{
+void AtomicFileSet::removeLeftovers(const std::filesystem::path& target) {
     const std::string prefix = "." + target.filename().string() + ".";
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {

@@ -7,15 +7,13 @@
 #include <unistd.h>
 
 namespace {
-std::string describe(const std::filesystem::path& path, int error)
-{
+std::string describe(const std::filesystem::path& path, int error) {
     return path.string() + ": " + std::strerror(error);
 }
 } // namespace
 
 FileAccess::ReadResult FileAccess::readWholeFile(const std::filesystem::path& path,
-                                                 std::string& bytes, std::string& error)
-{
+                                                 std::string& bytes, std::string& error) {
     bytes.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -65,8 +63,7 @@ FileAccess::ReadResult FileAccess::readWholeFile(const std::filesystem::path& pa
     return ReadResult::Read;
 }
 
-Status FileAccess::ensureFolder(const std::filesystem::path& folder)
-{
+Status FileAccess::ensureFolder(const std::filesystem::path& folder) {
     if (folder.empty())
         return Status::failure("no folder given");
     std::filesystem::path partial;
@@ -83,8 +80,7 @@ Status FileAccess::ensureFolder(const std::filesystem::path& folder)
     return Status::success();
 }
 
-Status FileAccess::createIfMissing(const std::filesystem::path& path)
-{
+Status FileAccess::createIfMissing(const std::filesystem::path& path) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0) {
         ::close(fd);
@@ -95,8 +91,7 @@ Status FileAccess::createIfMissing(const std::filesystem::path& path)
     return Status::failure(describe(path, errno));
 }
 
-long long FileAccess::sizeOf(const std::filesystem::path& path)
-{
+long long FileAccess::sizeOf(const std::filesystem::path& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return -1;

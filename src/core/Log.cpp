@@ -10,8 +10,7 @@ std::mutex logMutex;
 std::string programName = "parlon";
 std::set<std::string, std::less<>> saidOnce;
 
-void write(std::string_view level, std::string_view message)
-{
+void write(std::string_view level, std::string_view message) {
     std::lock_guard lock(logMutex);
     std::string line = programName;
     line += ": ";
@@ -23,18 +22,20 @@ void write(std::string_view level, std::string_view message)
 }
 } // namespace
 
-void Log::setProgramName(std::string_view name)
-{
+void Log::setProgramName(std::string_view name) {
     std::lock_guard lock(logMutex);
     programName = name;
 }
 
-void Log::warning(std::string_view message) { write("warning: ", message); }
+void Log::warning(std::string_view message) {
+    write("warning: ", message);
+}
 
-void Log::info(std::string_view message) { write("", message); }
+void Log::info(std::string_view message) {
+    write("", message);
+}
 
-void Log::warningOnce(std::string_view key, std::string_view message)
-{
+void Log::warningOnce(std::string_view key, std::string_view message) {
     {
         std::lock_guard lock(logMutex);
         if (!saidOnce.emplace(key).second)
@@ -43,14 +44,12 @@ void Log::warningOnce(std::string_view key, std::string_view message)
     warning(message);
 }
 
-void Log::report(std::string_view doing, const Status& status)
-{
+void Log::report(std::string_view doing, const Status& status) {
     if (!status.ok())
         warning(std::string(doing) + ": " + status.message());
 }
 
-void Log::reportOnce(std::string_view doing, const Status& status)
-{
+void Log::reportOnce(std::string_view doing, const Status& status) {
     if (status.ok())
         return;
     const std::string line = std::string(doing) + ": " + status.message();

@@ -4,14 +4,12 @@
 
 #include <utility>
 
-void ManualScheduler::post(std::function<void()> task)
-{
+void ManualScheduler::post(std::function<void()> task) {
     std::lock_guard lock(postedMutex_);
     posted_.push_back(std::move(task));
 }
 
-bool ManualScheduler::runPostedOnce()
-{
+bool ManualScheduler::runPostedOnce() {
     std::deque<std::function<void()>> batch;
     {
         std::lock_guard lock(postedMutex_);
@@ -22,23 +20,24 @@ bool ManualScheduler::runPostedOnce()
     return !batch.empty();
 }
 
-void ManualScheduler::processPendingEvents() { runPostedOnce(); }
+void ManualScheduler::processPendingEvents() {
+    runPostedOnce();
+}
 
-void ManualScheduler::drainPosted()
-{
+void ManualScheduler::drainPosted() {
     while (runPostedOnce()) {
     }
 }
 
-void ManualScheduler::armTimer(Timer& timer)
-{
+void ManualScheduler::armTimer(Timer& timer) {
     due_[&timer] = Due{now_ + timer.interval(), nextSequence_++};
 }
 
-void ManualScheduler::disarmTimer(Timer& timer) { due_.erase(&timer); }
+void ManualScheduler::disarmTimer(Timer& timer) {
+    due_.erase(&timer);
+}
 
-void ManualScheduler::advance(std::int64_t ms)
-{
+void ManualScheduler::advance(std::int64_t ms) {
     const std::int64_t target = now_ + ms;
     drainPosted();
     for (;;) {
@@ -62,8 +61,7 @@ void ManualScheduler::advance(std::int64_t ms)
     now_ = target;
 }
 
-bool ManualScheduler::isSettled(std::int64_t) const
-{
+bool ManualScheduler::isSettled(std::int64_t) const {
     std::lock_guard lock(postedMutex_);
     return posted_.empty();
 }

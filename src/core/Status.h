@@ -15,8 +15,7 @@ public:
     const std::string& message() const { return message_; }
 
     // Keeps the first failure: later steps of a sequence must not hide the cause.
-    Status& also(const Status& later)
-    {
+    Status& also(const Status& later) {
         if (ok() && !later.ok())
             *this = later;
         return *this;
@@ -26,9 +25,7 @@ private:
     Status() = default;
     explicit Status(std::string message)
         : failed_(true)
-        , message_(std::move(message))
-    {
-    }
+        , message_(std::move(message)) {}
 
     bool failed_ = false;
     std::string message_;

@@ -2,8 +2,7 @@
 
 #include <ctime>
 
-LocalDateTime SystemClock::now() const
-{
+LocalDateTime SystemClock::now() const {
     const std::time_t seconds = std::time(nullptr);
     std::tm parts{};
     localtime_r(&seconds, &parts);

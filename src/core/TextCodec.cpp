@@ -14,8 +14,7 @@ constexpr std::array<char16_t, 32> highControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void appendUtf8(std::string& out, char32_t c)
-{
+void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -34,8 +33,7 @@ void appendUtf8(std::string& out, char32_t c)
 }
 
 // Eight bytes at a time: a brain is megabytes of mostly plain text, read and written often.
-bool isAscii(std::string_view bytes)
-{
+bool isAscii(std::string_view bytes) {
     const char* p = bytes.data();
     std::size_t n = bytes.size();
     std::uint64_t high = 0;
@@ -50,8 +48,7 @@ bool isAscii(std::string_view bytes)
 }
 
 // Decodes one code point of valid UTF-8 at i and advances i.
-char32_t nextCodePoint(std::string_view s, std::size_t& i)
-{
+char32_t nextCodePoint(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     auto cont = [&](std::size_t k) { return static_cast<char32_t>(s[i + k] & 0x3F); };
     char32_t c;
@@ -73,8 +70,7 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i)
 
 } // namespace
 
-bool TextCodec::isValidUtf8(std::string_view s)
-{
+bool TextCodec::isValidUtf8(std::string_view s) {
     std::size_t i = 0;
     const std::size_t n = s.size();
     while (i < n) {
@@ -112,8 +108,7 @@ bool TextCodec::isValidUtf8(std::string_view s)
     return true;
 }
 
-std::string TextCodec::fromWindows1252(std::string_view bytes)
-{
+std::string TextCodec::fromWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (char ch : bytes) {
@@ -128,14 +123,14 @@ std::string TextCodec::fromWindows1252(std::string_view bytes)
     return out;
 }
 
-std::string TextCodec::fromUtf16(std::string_view bytes, bool bigEndian)
-{
+std::string TextCodec::fromUtf16(std::string_view bytes, bool bigEndian) {
     std::string out;
     out.reserve(bytes.size());
     auto unit = [&](std::size_t i) -> char16_t {
         const auto a = static_cast<unsigned char>(bytes[i]);
         const auto b = static_cast<unsigned char>(bytes[i + 1]);
-        return bigEndian ? static_cast<char16_t>((a << 8) | b) : static_cast<char16_t>((b << 8) | a);
+        return bigEndian ? static_cast<char16_t>((a << 8) | b)
+                         : static_cast<char16_t>((b << 8) | a);
     };
     const std::size_t units = bytes.size() / 2;
     for (std::size_t u = 0; u < units; ++u) {
@@ -143,8 +138,8 @@ std::string TextCodec::fromUtf16(std::string_view bytes, bool bigEndian)
         if (w >= 0xD800 && w <= 0xDBFF && u + 1 < units) {
             const char16_t low = unit(2 * (u + 1));
             if (low >= 0xDC00 && low <= 0xDFFF) {
-                appendUtf8(out, 0x10000 + ((static_cast<char32_t>(w) - 0xD800) << 10) +
-                                    (low - 0xDC00));
+                appendUtf8(out,
+                           0x10000 + ((static_cast<char32_t>(w) - 0xD800) << 10) + (low - 0xDC00));
                 ++u;
                 continue;
             }
@@ -159,8 +154,7 @@ std::string TextCodec::fromUtf16(std::string_view bytes, bool bigEndian)
     return out;
 }
 
-std::string TextCodec::decode(std::string_view bytes, Encoding* detected)
-{
+std::string TextCodec::decode(std::string_view bytes, Encoding* detected) {
     auto report = [&](Encoding e) {
         if (detected)
             *detected = e;
@@ -192,8 +186,7 @@ std::string TextCodec::decode(std::string_view bytes, Encoding* detected)
     return fromWindows1252(bytes);
 }
 
-bool TextCodec::toWindows1252(std::string_view utf8, std::string& out)
-{
+bool TextCodec::toWindows1252(std::string_view utf8, std::string& out) {
     out.clear();
     out.reserve(utf8.size());
     std::size_t i = 0;
@@ -211,8 +204,7 @@ bool TextCodec::toWindows1252(std::string_view utf8, std::string& out)
     return true;
 }
 
-std::string TextCodec::encodeForFile(std::string_view utf8, Encoding* chosen)
-{
+std::string TextCodec::encodeForFile(std::string_view utf8, Encoding* chosen) {
     auto report = [&](Encoding e) {
         if (chosen)
             *chosen = e;
@@ -238,8 +230,7 @@ std::string TextCodec::encodeForFile(std::string_view utf8, Encoding* chosen)
     return std::string(utf8);
 }
 
-std::string TextCodec::encodeForFile(std::string&& utf8, Encoding* chosen)
-{
+std::string TextCodec::encodeForFile(std::string&& utf8, Encoding* chosen) {
     if (isAscii(utf8)) {
         if (chosen)
             *chosen = Encoding::Windows1252;

@@ -8,9 +8,7 @@ Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, std::functi
     : scheduler_(scheduler)
     , name_(std::move(name))
     , intervalMs_(std::max(1, intervalMs))
-    , onTick_(std::move(onTick))
-{
-}
+    , onTick_(std::move(onTick)) {}
 
 Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, Upkeep upkeep,
              std::function<bool()> onUpkeepTick)
@@ -18,9 +16,7 @@ Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, Upkeep upke
     , name_(std::move(name))
     , intervalMs_(std::max(1, intervalMs))
     , onlyWhenWoken_(upkeep.onlyWhenWoken)
-    , onUpkeepTick_(std::move(onUpkeepTick))
-{
-}
+    , onUpkeepTick_(std::move(onUpkeepTick)) {}
 
 Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, Observer,
              std::function<void()> onTick)
@@ -28,14 +24,13 @@ Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, Observer,
     , name_(std::move(name))
     , intervalMs_(std::max(1, intervalMs))
     , observer_(true)
-    , onTick_(std::move(onTick))
-{
+    , onTick_(std::move(onTick)) {}
+
+Timer::~Timer() {
+    scheduler_.forgetTimer(*this);
 }
 
-Timer::~Timer() { scheduler_.forgetTimer(*this); }
-
-void Timer::setEnabled(bool enabled)
-{
+void Timer::setEnabled(bool enabled) {
     if (enabled == enabled_)
         return;
     enabled_ = enabled;
@@ -45,15 +40,13 @@ void Timer::setEnabled(bool enabled)
         scheduler_.disarmTimer(*this);
 }
 
-void Timer::setInterval(int intervalMs)
-{
+void Timer::setInterval(int intervalMs) {
     intervalMs_ = std::max(1, intervalMs);
     if (enabled_)
         scheduler_.armTimer(*this);
 }
 
-bool Timer::fire()
-{
+bool Timer::fire() {
     if (!enabled_)
         return false;
     if (onUpkeepTick_)
@@ -63,8 +56,7 @@ bool Timer::fire()
     return !observer_;
 }
 
-void Timer::wake()
-{
+void Timer::wake() {
     if (enabled_)
         scheduler_.wakeTimer(*this);
 }

@@ -23,7 +23,6 @@ namespace {
 constexpr int twipsPerPixel = 15;
 using ArtworkLayout::Box;
 
-
 struct ChoiceLayout {
     AddPage::Choice choice;
     int indicatorLeftTwips;
@@ -48,14 +47,11 @@ constexpr std::array<ReadRow, 3> readRows = {{
     {"the selected text", 555},
 }};
 
-const ChoiceLayout& layoutOf(AddPage::Choice choice)
-{
+const ChoiceLayout& layoutOf(AddPage::Choice choice) {
     return choices[static_cast<std::size_t>(choice)];
 }
 
-
-QLabel* image(QWidget* parent, const char* name, const QString& pictureName, const QRect& at)
-{
+QLabel* image(QWidget* parent, const char* name, const QString& pictureName, const QRect& at) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     if (!pictureName.isEmpty())
@@ -69,8 +65,7 @@ QLabel* image(QWidget* parent, const char* name, const QString& pictureName, con
 AddPage::AddPage(QWidget* parent, Parts parts)
     : QWidget(parent)
     , parts_(std::move(parts))
-    , picture_(Assets::pixmap("frame1.png"))
-{
+    , picture_(Assets::pixmap("frame1.png")) {
     setObjectName("frame1");
     setGeometry(0, 0, 287, 389);
 
@@ -89,7 +84,8 @@ AddPage::AddPage(QWidget* parent, Parts parts)
     QRadioButton** options[] = {&Actionn, &Option1, &Option4, &Option2, &readOP};
     QLabel** pictures[] = {&Image13, &Image14, &Image15, &Image16, &Image17};
     const char* pictureNames[] = {"Image13", "Image14", "Image15", "Image16", "Image17"};
-    const char* pictureFiles[] = {"type-action", "type-open", "type-speak", "type-type", "type-read"};
+    const char* pictureFiles[] = {"type-action", "type-open", "type-speak", "type-type",
+                                  "type-read"};
     for (std::size_t i = 0; i < choices.size(); ++i) {
         auto* option = new QRadioButton(optionCaptions[i], this);
         option->setObjectName(optionNames[i]);
@@ -107,7 +103,8 @@ AddPage::AddPage(QWidget* parent, Parts parts)
         (*pictures[i])->setCursor(Qt::PointingHandCursor);
         (*pictures[i])->installEventFilter(this);
     }
-    dot = image(this, "dot", "dot", QRect(ArtworkLayout::dotLefts[2], ArtworkLayout::dotTop, 38, 4));
+    dot =
+        image(this, "dot", "dot", QRect(ArtworkLayout::dotLefts[2], ArtworkLayout::dotTop, 38, 4));
 
     Text3 = new QLineEdit(this);
     Text3->setObjectName("Text3");
@@ -137,7 +134,8 @@ AddPage::AddPage(QWidget* parent, Parts parts)
     Combo1->setEditable(true);
     Combo1->setGeometry(0, 0, Picture4->width(), 26);
     for (const auto& key : KeyTable::keys)
-        Combo1->addItem(QString::fromUtf8(key.name.data(), static_cast<qsizetype>(key.name.size())));
+        Combo1->addItem(
+            QString::fromUtf8(key.name.data(), static_cast<qsizetype>(key.name.size())));
     Combo1->setEditText("Enter");
     Picture4->hide();
 
@@ -190,10 +188,11 @@ AddPage::AddPage(QWidget* parent, Parts parts)
 
 AddPage::~AddPage() = default;
 
-std::string AddPage::pluginsFolder() const { return parts_.programFolder + "/plugins/"; }
+std::string AddPage::pluginsFolder() const {
+    return parts_.programFolder + "/plugins/";
+}
 
-void AddPage::loadPlugins()
-{
+void AddPage::loadPlugins() {
     std::vector<std::string> names;
     std::error_code ignored;
     if (!std::filesystem::exists(pluginsFolder(), ignored))
@@ -207,26 +206,22 @@ void AddPage::loadPlugins()
         plugini->addItem(QString::fromStdString(name));
 }
 
-void AddPage::paintEvent(QPaintEvent*)
-{
+void AddPage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
 }
 
-QRadioButton* AddPage::optionOf(Choice choice) const
-{
+QRadioButton* AddPage::optionOf(Choice choice) const {
     QRadioButton* options[] = {Actionn, Option1, Option4, Option2, readOP};
     return options[static_cast<std::size_t>(choice)];
 }
 
-QLabel* AddPage::pictureOf(Choice choice) const
-{
+QLabel* AddPage::pictureOf(Choice choice) const {
     QLabel* pictures[] = {Image13, Image14, Image15, Image16, Image17};
     return pictures[static_cast<std::size_t>(choice)];
 }
 
-AddPage::Choice AddPage::choice() const
-{
+AddPage::Choice AddPage::choice() const {
     for (const auto& layout : choices) {
         if (optionOf(layout.choice)->isChecked())
             return layout.choice;
@@ -234,19 +229,21 @@ AddPage::Choice AddPage::choice() const
     return Choice::Speak;
 }
 
-std::string AddPage::storedType() const { return layoutOf(choice()).type; }
+std::string AddPage::storedType() const {
+    return layoutOf(choice()).type;
+}
 
-std::string AddPage::keyCodeOrArgument() const
-{
+std::string AddPage::keyCodeOrArgument() const {
     if (const auto code = KeyTable::codeOf(Combo1->currentText().toStdString()))
         return std::string(*code);
     return Text3->text().toStdString();
 }
 
-bool AddPage::keyChooserShown() const { return !Picture4->isHidden(); }
+bool AddPage::keyChooserShown() const {
+    return !Picture4->isHidden();
+}
 
-bool AddPage::addAllowed(bool filled) const
-{
+bool AddPage::addAllowed(bool filled) const {
     if (!filled || (parts_.brainHasRoom && !parts_.brainHasRoom()))
         return false;
     // An Action entry needs a key: without one it would store an argument that may be empty.
@@ -255,8 +252,7 @@ bool AddPage::addAllowed(bool filled) const
     return true;
 }
 
-void AddPage::setUp(Choice choice)
-{
+void AddPage::setUp(Choice choice) {
     listplug->hide();
     plugini->hide();
     const bool action = choice == Choice::Action;
@@ -283,24 +279,21 @@ void AddPage::setUp(Choice choice)
     }
 }
 
-void AddPage::clickChoice(Choice choice)
-{
+void AddPage::clickChoice(Choice choice) {
     setUp(choice);
     const int index = static_cast<int>(choice);
     dot->move(ArtworkLayout::dotLefts[index], ArtworkLayout::dotTop);
     optionOf(choice)->setChecked(true);
 }
 
-void AddPage::clickReadArgument(int row)
-{
+void AddPage::clickReadArgument(int row) {
     const auto index = static_cast<std::size_t>(row);
     readIndicatorTop_ = readRows[index].indicatorTopTwips;
     dotti->move(ArtworkLayout::dottiLeft, ArtworkLayout::dottiTops[index]);
     Text3->setText(readRows[index].argument);
 }
 
-void AddPage::phraseRule()
-{
+void AddPage::phraseRule() {
     const bool phrase = !Text1->text().isEmpty();
     if (!keyChooserShown())
         Command1->setVisible(addAllowed(phrase && !Text3->text().isEmpty()));
@@ -315,13 +308,11 @@ void AddPage::phraseRule()
     }
 }
 
-void AddPage::argumentRule()
-{
+void AddPage::argumentRule() {
     Command1->setVisible(addAllowed(!Text1->text().isEmpty() && !Text3->text().isEmpty()));
 }
 
-bool AddPage::eventFilter(QObject* watched, QEvent* event)
-{
+bool AddPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonRelease ||
         static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
         return QWidget::eventFilter(watched, event);

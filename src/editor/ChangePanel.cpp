@@ -12,14 +12,12 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
-namespace {
-} // namespace
+namespace {} // namespace
 
 ChangePanel::ChangePanel(QWidget* parent, Beeper& beeper)
     : QWidget(parent)
     , beeper_(beeper)
-    , picture_(Assets::pixmap("change.png"))
-{
+    , picture_(Assets::pixmap("change.png")) {
     setObjectName("Picture2");
     setGeometry(0, 97, 286, 203);
 
@@ -44,10 +42,12 @@ ChangePanel::ChangePanel(QWidget* parent, Beeper& beeper)
     Image9->installEventFilter(this);
     Image9->hide();
 
-    Image8 = new PictureButton(this, "Image8", "Image8Caption", QString(), Assets::pixmap("save.png"));
+    Image8 =
+        new PictureButton(this, "Image8", "Image8Caption", QString(), Assets::pixmap("save.png"));
     Image8->move(ArtworkLayout::changeSave.x, ArtworkLayout::changeSave.y);
     Image8->hide();
-    Image7 = new PictureButton(this, "Image7", "Image7Caption", QString(), Assets::pixmap("cancel.png"));
+    Image7 =
+        new PictureButton(this, "Image7", "Image7Caption", QString(), Assets::pixmap("cancel.png"));
     Image7->move(ArtworkLayout::changeCancel.x, ArtworkLayout::changeCancel.y);
 
     connect(Text5, &QLineEdit::textChanged, this, &ChangePanel::saveRule);
@@ -60,14 +60,12 @@ ChangePanel::ChangePanel(QWidget* parent, Beeper& beeper)
 
 ChangePanel::~ChangePanel() = default;
 
-void ChangePanel::paintEvent(QPaintEvent*)
-{
+void ChangePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
 }
 
-void ChangePanel::open(const QString& phrase, const QString& argument, const QString& type)
-{
+void ChangePanel::open(const QString& phrase, const QString& argument, const QString& type) {
     if (type == "Read")
         Text4->setReadOnly(true);
     if (type == "Open") {
@@ -82,19 +80,16 @@ void ChangePanel::open(const QString& phrase, const QString& argument, const QSt
     Text4->setPlainText(argument);
 }
 
-void ChangePanel::makeFieldsEditable()
-{
+void ChangePanel::makeFieldsEditable() {
     Text5->setReadOnly(false);
     Text4->setReadOnly(false);
 }
 
-void ChangePanel::saveRule()
-{
+void ChangePanel::saveRule() {
     Image8->setVisible(!Text5->text().isEmpty() && !Text4->toPlainText().isEmpty());
 }
 
-bool ChangePanel::eventFilter(QObject* watched, QEvent* event)
-{
+bool ChangePanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text4 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         // No line break may enter an argument: it would split the entry in the brain files.

@@ -18,8 +18,7 @@ constexpr int parentRole = Qt::UserRole + 1;
 ExecutableChooser::ExecutableChooser(QWidget* parent, const FileSystemBrowser& files)
     : QWidget(parent)
     , files_(files)
-    , picture_(Assets::pixmap("chooser.png"))
-{
+    , picture_(Assets::pixmap("chooser.png")) {
     setObjectName("Picture3");
     setGeometry(0, 97, 286, 203);
 
@@ -72,31 +71,28 @@ ExecutableChooser::ExecutableChooser(QWidget* parent, const FileSystemBrowser& f
 
 ExecutableChooser::~ExecutableChooser() = default;
 
-void ExecutableChooser::paintEvent(QPaintEvent*)
-{
+void ExecutableChooser::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
 }
 
-void ExecutableChooser::load()
-{
+void ExecutableChooser::load() {
     for (const auto& volume : files_.volumes())
         Drive1->addItem(QString::fromStdString(volume));
     dirname->setText(Drive1->currentText());
     openFolder(Drive1->currentText().toStdString());
 }
 
-void ExecutableChooser::driveChanged(const QString& drive)
-{
+void ExecutableChooser::driveChanged(const QString& drive) {
     dirname->setText(drive);
     openFolder(drive.toStdString());
 }
 
-void ExecutableChooser::openFolder(const std::string& folder)
-{
+void ExecutableChooser::openFolder(const std::string& folder) {
     std::vector<std::string> subfolders;
     std::vector<std::string> programs;
-    const Status listed = files_.folders(folder, subfolders).also(files_.executables(folder, programs));
+    const Status listed =
+        files_.folders(folder, subfolders).also(files_.executables(folder, programs));
     // A folder that cannot be read leaves both lists where they were.
     if (!listed) {
         Log::info("cannot show " + listed.message());
@@ -125,14 +121,12 @@ void ExecutableChooser::openFolder(const std::string& folder)
         File1->addItem(QString::fromStdString(name));
 }
 
-std::string ExecutableChooser::chosenPath() const
-{
+std::string ExecutableChooser::chosenPath() const {
     const QListWidgetItem* selected = File1->currentItem();
     return folder_ + "/" + (selected ? selected->text().toStdString() : std::string());
 }
 
-bool ExecutableChooser::eventFilter(QObject* watched, QEvent* event)
-{
+bool ExecutableChooser::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == Image12) {

@@ -26,8 +26,7 @@
 #include <tuple>
 
 namespace {
-QString selectedText(const QListWidget* list)
-{
+QString selectedText(const QListWidget* list) {
     const QListWidgetItem* item = list->currentItem();
     return item && list->currentRow() >= 0 ? item->text() : QString();
 }
@@ -38,7 +37,8 @@ Form2::Form2(Form1& main, Parts parts)
     , List2(new QListWidget(this))
     , List3(new QListWidget(this))
     , Timer1(parts.scheduler, "Form2.Timer1", 1, [this] { onTimer1(); })
-    , Timer2(parts.scheduler, "Form2.Timer2", 1, Timer::Upkeep{}, [this] { return statusRefresh(); })
+    , Timer2(parts.scheduler, "Form2.Timer2", 1, Timer::Upkeep{},
+             [this] { return statusRefresh(); })
     , Timer3(parts.scheduler, "Form2.Timer3", 10, Timer::Upkeep{.onlyWhenWoken = true},
              [this] { return seedDefaultBrain(); })
     , picani(parts.scheduler, "picani", 62, [this] { onPicani(); })
@@ -49,15 +49,15 @@ Form2::Form2(Form1& main, Parts parts)
     , typeList_(*List2)
     , argumentList_(*List3)
     , regionPort_(*this)
-    , shaped_(ShapedWindow::Kind::Editor, regionPort_)
-{
+    , shaped_(ShapedWindow::Kind::Editor, regionPort_) {
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("Edit Brain"));
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
     setWindowIcon(QIcon(Assets::path("tray-idle.png")));
     setFixedSize(287, 389);
     for (int frame = 1; frame <= 15; ++frame)
-        pictures_[static_cast<std::size_t>(frame)] = Assets::pixmap(QStringLiteral("flipp%1.png").arg(frame));
+        pictures_[static_cast<std::size_t>(frame)] =
+            Assets::pixmap(QStringLiteral("flipp%1.png").arg(frame));
     pictures_[16] = Assets::pixmap("frame1.png");
 
     // The list page, bottom to top.
@@ -134,7 +134,8 @@ Form2::Form2(Form1& main, Parts parts)
     Picture1->hide();
 
     frame1 = new AddPage(this, AddPage::Parts{parts_.files, parts_.programFolder, [this] {
-                                                  return main_.List1.count() < BrainFileFormat::maxEntries;
+                                                  return main_.List1.count() <
+                                                         BrainFileFormat::maxEntries;
                                               }});
     frame1->hide();
     Text1 = frame1->Text1;
@@ -184,8 +185,7 @@ Form2::Form2(Form1& main, Parts parts)
 
 Form2::~Form2() = default;
 
-void Form2::load()
-{
+void Form2::load() {
     Timer1.start();
     Timer2.start();
     raise();
@@ -200,8 +200,7 @@ void Form2::load()
     setWindowPicture(1);
 }
 
-void Form2::unload()
-{
+void Form2::unload() {
     dp.UnblockPaste(Picture2->Text4);
     Timer1.stop();
     Timer2.stop();
@@ -209,27 +208,23 @@ void Form2::unload()
     picani.stop();
 }
 
-void Form2::showEditor()
-{
+void Form2::showEditor() {
     show();
     raise();
     activateWindow();
 }
 
-void Form2::onTimer1()
-{
+void Form2::onTimer1() {
     hide();
     Timer1.stop();
 }
 
-void Form2::paintEvent(QPaintEvent*)
-{
+void Form2::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, pictures_[static_cast<std::size_t>(pictureFrame_)]);
 }
 
-void Form2::setWindowPicture(int frame)
-{
+void Form2::setWindowPicture(int frame) {
     if (frame == pictureFrame_)
         return;
     pictureFrame_ = frame;
@@ -238,8 +233,7 @@ void Form2::setWindowPicture(int frame)
 
 // Selection and status
 
-void Form2::selectionRule(int index)
-{
+void Form2::selectionRule(int index) {
     syncingSelection_ = true;
     List2->setCurrentRow(index);
     List3->setCurrentRow(index);
@@ -259,8 +253,7 @@ void Form2::selectionRule(int index)
     Image5->show();
 }
 
-bool Form2::statusRefresh()
-{
+bool Form2::statusRefresh() {
     const auto state = [this] {
         return std::tuple(Label6->text(), Image5->isHidden(), Command2->isHidden());
     };
@@ -274,8 +267,7 @@ bool Form2::statusRefresh()
     return state() != before;
 }
 
-void Form2::showViewer(const QString& text)
-{
+void Form2::showViewer(const QString& text) {
     Texten->setPlainText(text);
     Picture1->show();
     Picture1->raise();
@@ -283,8 +275,7 @@ void Form2::showViewer(const QString& text)
 
 // Pages and flips
 
-void Form2::startForwardFlip()
-{
+void Form2::startForwardFlip() {
     for (QWidget* control : {static_cast<QWidget*>(Picture19), static_cast<QWidget*>(Image11),
                              static_cast<QWidget*>(Image5), static_cast<QWidget*>(Command2),
                              static_cast<QWidget*>(List1), static_cast<QWidget*>(Image1),
@@ -294,14 +285,12 @@ void Form2::startForwardFlip()
     picani.start();
 }
 
-void Form2::startBackwardFlip()
-{
+void Form2::startBackwardFlip() {
     frame1->hide();
     picani.start();
 }
 
-void Form2::onPicani()
-{
+void Form2::onPicani() {
     if (flipForward)
         ++flipFrame;
     if (!flipForward)
@@ -338,8 +327,7 @@ void Form2::onPicani()
 
 // Adding, changing and removing
 
-void Form2::addEntry()
-{
+void Form2::addEntry() {
     const std::string type = frame1->storedType();
     if (frame1->choice() == AddPage::Choice::Action) {
         if (const auto code = KeyTable::codeOf(frame1->Combo1->currentText().toStdString()))
@@ -352,16 +340,15 @@ void Form2::addEntry()
 }
 
 void Form2::appendEntry(const std::string& phrase, const std::string& argument,
-                        const std::string& type)
-{
+                        const std::string& type) {
     main_.brain().mainLists().append(phrase, argument, type);
     phraseList_.append(phrase);
     typeList_.append(type);
     main_.saveAndReload();
 }
 
-Status Form2::teach(const std::string& phrase, const std::string& type, const std::string& argument)
-{
+Status Form2::teach(const std::string& phrase, const std::string& type,
+                    const std::string& argument) {
     if (phrase.empty() || argument.empty())
         return Status::failure("a phrase and an argument are needed");
     if (type != "Speak" && type != "Open" && type != "Type" && type != "Read")
@@ -376,16 +363,15 @@ Status Form2::teach(const std::string& phrase, const std::string& type, const st
     return Status::success();
 }
 
-Status Form2::forget(const std::string& phrase)
-{
+Status Form2::forget(const std::string& phrase) {
     int removed = 0;
     for (int index = main_.List1.count() - 1; index >= Builtin::count; --index) {
         if (main_.List1.item(index) != phrase)
             continue;
-        for (EntryList* list : {static_cast<EntryList*>(&main_.List1), static_cast<EntryList*>(&main_.List2),
-                                static_cast<EntryList*>(&main_.List3),
-                                static_cast<EntryList*>(&phraseList_), static_cast<EntryList*>(&typeList_),
-                                static_cast<EntryList*>(&argumentList_)})
+        for (EntryList* list :
+             {static_cast<EntryList*>(&main_.List1), static_cast<EntryList*>(&main_.List2),
+              static_cast<EntryList*>(&main_.List3), static_cast<EntryList*>(&phraseList_),
+              static_cast<EntryList*>(&typeList_), static_cast<EntryList*>(&argumentList_)})
             list->removeAt(index);
         ++removed;
     }
@@ -395,13 +381,11 @@ Status Form2::forget(const std::string& phrase)
     return Status::success();
 }
 
-void Form2::openChangePanel()
-{
+void Form2::openChangePanel() {
     Picture2->open(selectedText(List1), selectedText(List3), selectedText(List2));
 }
 
-void Form2::saveChange()
-{
+void Form2::saveChange() {
     const int i = List1->currentRow();
     const int j = List3->currentRow();
     const std::string phrase = Picture2->Text5->text().toStdString();
@@ -416,15 +400,13 @@ void Form2::saveChange()
     Label6->clear();
 }
 
-void Form2::cancelChange()
-{
+void Form2::cancelChange() {
     Picture2->hide();
     Text1->clear();
     Text3->clear();
 }
 
-void Form2::removeEntry()
-{
+void Form2::removeEntry() {
     const int k = List3->currentRow();
     // Removing an item moves a list's selection; each list loses the item selected before.
     const int phraseIndex = List1->currentRow();
@@ -442,8 +424,7 @@ void Form2::removeEntry()
     Label6->clear();
 }
 
-void Form2::chooserConfirmed()
-{
+void Form2::chooserConfirmed() {
     const QString path = QString::fromStdString(Picture3->chosenPath());
     Text3->setText(path);
     Picture3->hide();
@@ -452,8 +433,7 @@ void Form2::chooserConfirmed()
 
 // The default brain
 
-bool Form2::seedDefaultBrain()
-{
+bool Form2::seedDefaultBrain() {
     if (List1->count() > 0)
         return false;
     BrainStore& brain = main_.brain();
@@ -483,8 +463,7 @@ bool Form2::seedDefaultBrain()
 
 // Mouse
 
-void Form2::drag(QMouseEvent* event)
-{
+void Form2::drag(QMouseEvent* event) {
     if (event->buttons() != Qt::LeftButton) {
         manualDrag_ = false;
         return;
@@ -502,12 +481,15 @@ void Form2::drag(QMouseEvent* event)
     dragOffset_ = global - pos();
 }
 
-void Form2::mouseMoveEvent(QMouseEvent* event) { drag(event); }
+void Form2::mouseMoveEvent(QMouseEvent* event) {
+    drag(event);
+}
 
-void Form2::mouseReleaseEvent(QMouseEvent*) { manualDrag_ = false; }
+void Form2::mouseReleaseEvent(QMouseEvent*) {
+    manualDrag_ = false;
+}
 
-bool Form2::eventFilter(QObject* watched, QEvent* event)
-{
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove &&
         (watched == frame1 || watched == Picture2 || watched == Picture3)) {
@@ -531,7 +513,8 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (watched == Label8) {
-            Log::report("opening the product's web page", parts_.urls.open(Label8->text().toStdString()));
+            Log::report("opening the product's web page",
+                        parts_.urls.open(Label8->text().toStdString()));
             return true;
         }
     }

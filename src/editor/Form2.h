@@ -65,8 +65,8 @@ public:
     QLabel* Label8 = nullptr; // the link label under the news strip
     QWidget* Picture8 = nullptr;
     QLabel* Picture19 = nullptr;
-    QLabel* Label6 = nullptr; // the status line
-    PictureButton* Image11 = nullptr; // Add new
+    QLabel* Label6 = nullptr;          // the status line
+    PictureButton* Image11 = nullptr;  // Add new
     PictureButton* Command2 = nullptr; // Remove
     PictureButton* Image5 = nullptr;   // Change
     QWidget* Picture1 = nullptr;       // the viewer
@@ -122,7 +122,8 @@ private:
     void setWindowPicture(int frame);
     void drag(class QMouseEvent* event);
     void chooserConfirmed();
-    void appendEntry(const std::string& phrase, const std::string& argument, const std::string& type);
+    void appendEntry(const std::string& phrase, const std::string& argument,
+                     const std::string& type);
 
     Form1& main_;
     Parts parts_;

@@ -28,8 +28,7 @@ public:
     }};
 
     // The code of the key with exactly this name (case-sensitive), if there is one.
-    static std::optional<std::string_view> codeOf(std::string_view name)
-    {
+    static std::optional<std::string_view> codeOf(std::string_view name) {
         for (const Key& key : keys) {
             if (key.name == name)
                 return key.code;

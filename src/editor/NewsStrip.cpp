@@ -15,8 +15,7 @@ constexpr int timeoutMs = 15000;
 
 NewsStrip::NewsStrip(QWidget* parent, UrlOpener& urls)
     : QWidget(parent)
-    , urls_(urls)
-{
+    , urls_(urls) {
     setObjectName("Picture10");
     newsbar = new QTextBrowser(this);
     newsbar->setObjectName("newsbar");
@@ -32,8 +31,7 @@ NewsStrip::NewsStrip(QWidget* parent, UrlOpener& urls)
 
 NewsStrip::~NewsStrip() = default;
 
-void NewsStrip::Navigate(const QUrl& address)
-{
+void NewsStrip::Navigate(const QUrl& address) {
     if (!network_) {
         network_ = new QNetworkAccessManager(this);
         network_->setTransferTimeout(timeoutMs);
@@ -45,19 +43,20 @@ void NewsStrip::Navigate(const QUrl& address)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     pending_ = network_->get(request);
-    connect(pending_.data(), &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        if (received > maxPageBytes && pending_)
-            pending_->abort();
-    });
+    connect(pending_.data(), &QNetworkReply::downloadProgress, this,
+            [this](qint64 received, qint64) {
+                if (received > maxPageBytes && pending_)
+                    pending_->abort();
+            });
 }
 
-void NewsStrip::onFinished(QNetworkReply* reply)
-{
+void NewsStrip::onFinished(QNetworkReply* reply) {
     reply->deleteLater();
     if (reply != pending_)
         return;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || (status != 0 && (status < 200 || status > 299))) {
+    if (reply->error() != QNetworkReply::NoError ||
+        (status != 0 && (status < 200 || status > 299))) {
         Log::info("the news page " + reply->url().toString().toStdString() +
                   " could not be shown: " + reply->errorString().toStdString());
         emit NavigateError();

@@ -11,14 +11,12 @@
 
 namespace {
 // Text areas take the mouse and drops on their viewport, not on themselves.
-QWidget* viewportOf(QWidget* field)
-{
+QWidget* viewportOf(QWidget* field) {
     auto* area = qobject_cast<QAbstractScrollArea*>(field);
     return area ? area->viewport() : nullptr;
 }
 
-QWidget* fieldOf(QObject* watched)
-{
+QWidget* fieldOf(QObject* watched) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget && qobject_cast<QAbstractScrollArea*>(widget->parentWidget()) &&
         viewportOf(widget->parentWidget()) == widget)
@@ -27,8 +25,7 @@ QWidget* fieldOf(QObject* watched)
 }
 // Text areas name their menu's actions; line edits (in Qt 6.4) only give Paste its icon and its
 // shortcut in the text.
-bool isPasteAction(const QAction* action)
-{
+bool isPasteAction(const QAction* action) {
     if (action->objectName() == QLatin1String("edit-paste") ||
         action->icon().name() == QLatin1String("edit-paste"))
         return true;
@@ -40,12 +37,9 @@ bool isPasteAction(const QAction* action)
 } // namespace
 
 PasteBlocker::PasteBlocker(QObject* parent)
-    : QObject(parent)
-{
-}
+    : QObject(parent) {}
 
-void PasteBlocker::BlockPaste(QWidget* field)
-{
+void PasteBlocker::BlockPaste(QWidget* field) {
     field->installEventFilter(this);
     field->setAcceptDrops(false);
     if (QWidget* viewport = viewportOf(field)) {
@@ -54,8 +48,7 @@ void PasteBlocker::BlockPaste(QWidget* field)
     }
 }
 
-void PasteBlocker::UnblockPaste(QWidget* field)
-{
+void PasteBlocker::UnblockPaste(QWidget* field) {
     field->removeEventFilter(this);
     field->setAcceptDrops(true);
     if (QWidget* viewport = viewportOf(field)) {
@@ -64,8 +57,7 @@ void PasteBlocker::UnblockPaste(QWidget* field)
     }
 }
 
-bool PasteBlocker::showMenuWithoutPaste(QWidget* field, QContextMenuEvent* event)
-{
+bool PasteBlocker::showMenuWithoutPaste(QWidget* field, QContextMenuEvent* event) {
     QMenu* menu = nullptr;
     if (auto* line = qobject_cast<QLineEdit*>(field))
         menu = line->createStandardContextMenu();
@@ -85,8 +77,7 @@ bool PasteBlocker::showMenuWithoutPaste(QWidget* field, QContextMenuEvent* event
     return true;
 }
 
-bool PasteBlocker::eventFilter(QObject* watched, QEvent* event)
-{
+bool PasteBlocker::eventFilter(QObject* watched, QEvent* event) {
     QWidget* field = fieldOf(watched);
     switch (event->type()) {
     case QEvent::ShortcutOverride:

@@ -10,8 +10,7 @@ public:
     Status loadGrammarFromFile(const std::string&) override { return Status::success(); }
     Status activate() override { return Status::success(); }
     int grammarPhraseCount() const override { return 0; }
-    Condition condition() const override
-    {
+    Condition condition() const override {
         return {false, "not listening: started with --no-listen"};
     }
 };

@@ -34,8 +34,7 @@ public:
 
 protected:
     // Implementations call this on the user-interface thread.
-    void raisePhrase(const std::string& phrase)
-    {
+    void raisePhrase(const std::string& phrase) {
         if (phraseHandler_)
             phraseHandler_(phrase);
     }

@@ -8,12 +8,9 @@
 SilentSynthesizer::SilentSynthesizer(Scheduler& scheduler, Pace pace)
     : scheduler_(scheduler)
     , pace_(pace)
-    , playing_(scheduler, "silentSpeech", 1, [this] { finishCurrent(); })
-{
-}
+    , playing_(scheduler, "silentSpeech", 1, [this] { finishCurrent(); }) {}
 
-int SilentSynthesizer::durationMs(const std::string& text) const
-{
+int SilentSynthesizer::durationMs(const std::string& text) const {
     std::istringstream words(text);
     std::string word;
     int count = 0;
@@ -22,15 +19,13 @@ int SilentSynthesizer::durationMs(const std::string& text) const
     return std::max(1, count) * 60000 / std::max(1, wordsPerMinute_) + 150;
 }
 
-void SilentSynthesizer::speak(const std::string& text)
-{
+void SilentSynthesizer::speak(const std::string& text) {
     queue_.push_back(text);
     if (!speaking_)
         startNext();
 }
 
-void SilentSynthesizer::startNext()
-{
+void SilentSynthesizer::startNext() {
     if (queue_.empty())
         return;
     const std::string text = queue_.front();
@@ -45,8 +40,7 @@ void SilentSynthesizer::startNext()
     }
 }
 
-void SilentSynthesizer::finishCurrent()
-{
+void SilentSynthesizer::finishCurrent() {
     if (!speaking_)
         return;
     playing_.stop();
@@ -55,8 +49,7 @@ void SilentSynthesizer::finishCurrent()
     startNext();
 }
 
-void SilentSynthesizer::stopSpeaking()
-{
+void SilentSynthesizer::stopSpeaking() {
     queue_.clear();
     if (!speaking_)
         return;
@@ -65,4 +58,6 @@ void SilentSynthesizer::stopSpeaking()
     scheduler_.post([this] { raiseSpeakingFinished(); });
 }
 
-void SilentSynthesizer::setIntegerSetting(int value) { wordsPerMinute_ = std::clamp(value, 80, 450); }
+void SilentSynthesizer::setIntegerSetting(int value) {
+    wordsPerMinute_ = std::clamp(value, 80, 450);
+}

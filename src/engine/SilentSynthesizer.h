@@ -21,8 +21,7 @@ public:
     void stopSpeaking() override;
     void setIntegerSetting(int value) override;
     bool isSpeaking() const override { return speaking_ || !queue_.empty(); }
-    Condition condition() const override
-    {
+    Condition condition() const override {
         return {false, pace_ == Pace::Instant ? "silent: sentences end at once (--speech=instant)"
                                               : "silent: started with --speech=silent"};
     }

@@ -31,13 +31,11 @@ public:
 
 protected:
     // Implementations call these on the user-interface thread.
-    void raiseSpeakingStarted()
-    {
+    void raiseSpeakingStarted() {
         if (started_)
             started_();
     }
-    void raiseSpeakingFinished()
-    {
+    void raiseSpeakingFinished() {
         if (finished_)
             finished_();
     }

@@ -3,34 +3,29 @@
 #include "PropertyBag.h"
 #include "platform/LayeredWindowPort.h"
 
-Status LayeredWnd::SetAlphaWnd(LayeredWindowPort* window)
-{
+Status LayeredWnd::SetAlphaWnd(LayeredWindowPort* window) {
     window_ = window;
     return ApplyAlpha();
 }
 
-Status LayeredWnd::setAlpha(std::int32_t alpha)
-{
+Status LayeredWnd::setAlpha(std::int32_t alpha) {
     alpha_ = alpha;
     changed_.insert("Alpha");
     return ApplyAlpha();
 }
 
-Status LayeredWnd::setAlphaFlags(std::int32_t flags)
-{
+Status LayeredWnd::setAlphaFlags(std::int32_t flags) {
     flags_ = flags;
     changed_.insert("AlphaFlags");
     return ApplyAlpha();
 }
 
-void LayeredWnd::setAlphaColorKey(std::int32_t colorKey)
-{
+void LayeredWnd::setAlphaColorKey(std::int32_t colorKey) {
     colorKey_ = colorKey;
     changed_.insert("AlphaColorKey");
 }
 
-Status LayeredWnd::ApplyAlpha()
-{
+Status LayeredWnd::ApplyAlpha() {
     if (!window_)
         return Status::failure("no window is bound");
     window_->makeLayered();
@@ -41,15 +36,13 @@ Status LayeredWnd::ApplyAlpha()
     return Status::success();
 }
 
-void LayeredWnd::ReadProperties(const PropertyBag& bag)
-{
+void LayeredWnd::ReadProperties(const PropertyBag& bag) {
     alpha_ = bag.read("Alpha", defaultAlpha);
     flags_ = bag.read("AlphaFlags", defaultAlphaFlags);
     colorKey_ = bag.read("AlphaColorKey", defaultAlphaColorKey);
 }
 
-void LayeredWnd::WriteProperties(PropertyBag& bag) const
-{
+void LayeredWnd::WriteProperties(PropertyBag& bag) const {
     bag.write("Alpha", alpha_, defaultAlpha);
     bag.write("AlphaFlags", flags_, defaultAlphaFlags);
     bag.write("AlphaColorKey", colorKey_, defaultAlphaColorKey);

@@ -7,14 +7,12 @@
 // The saved design data of a control's host: named 32-bit values.
 class PropertyBag {
 public:
-    std::int32_t read(const std::string& key, std::int32_t defaultValue) const
-    {
+    std::int32_t read(const std::string& key, std::int32_t defaultValue) const {
         const auto found = values_.find(key);
         return found == values_.end() ? defaultValue : found->second;
     }
     // A value equal to its default is not written.
-    void write(const std::string& key, std::int32_t value, std::int32_t defaultValue)
-    {
+    void write(const std::string& key, std::int32_t value, std::int32_t defaultValue) {
         if (value != defaultValue)
             values_[key] = value;
     }

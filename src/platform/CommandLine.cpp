@@ -2,18 +2,19 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-std::string_view trimLeft(std::string_view text)
-{
+std::string_view trimLeft(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     return text;
 }
 
-std::optional<std::string> locate(const std::string& name, const CommandLine::IsExecutable& isExecutable,
-                                  const std::vector<std::string>& searchPath)
-{
+std::optional<std::string> locate(const std::string& name,
+                                  const CommandLine::IsExecutable& isExecutable,
+                                  const std::vector<std::string>& searchPath) {
     if (name.empty())
         return std::nullopt;
     if (name.find('/') != std::string::npos)
@@ -33,8 +34,7 @@ std::optional<std::string> locate(const std::string& name, const CommandLine::Is
 
 } // namespace
 
-std::vector<std::string> CommandLine::splitArguments(std::string_view text)
-{
+std::vector<std::string> CommandLine::splitArguments(std::string_view text) {
     std::vector<std::string> arguments;
     std::string current;
     bool inArgument = false;
@@ -65,8 +65,7 @@ std::vector<std::string> CommandLine::splitArguments(std::string_view text)
 
 std::optional<CommandLine::Plan> CommandLine::resolve(std::string_view commandLine,
                                                       const IsExecutable& isExecutable,
-                                                      const std::vector<std::string>& searchPath)
-{
+                                                      const std::vector<std::string>& searchPath) {
     const std::string_view text = trimLeft(commandLine);
     if (text.empty())
         return std::nullopt;
@@ -74,7 +73,8 @@ std::optional<CommandLine::Plan> CommandLine::resolve(std::string_view commandLi
         const std::size_t close = text.find('"', 1);
         if (close == std::string_view::npos)
             return std::nullopt;
-        const auto program = locate(std::string(text.substr(1, close - 1)), isExecutable, searchPath);
+        const auto program =
+            locate(std::string(text.substr(1, close - 1)), isExecutable, searchPath);
         if (!program)
             return std::nullopt;
         return Plan{*program, splitArguments(text.substr(close + 1))};
@@ -84,13 +84,13 @@ std::optional<CommandLine::Plan> CommandLine::resolve(std::string_view commandLi
             continue;
         const auto program = locate(std::string(text.substr(0, end)), isExecutable, searchPath);
         if (program)
-            return Plan{*program, end < text.size() ? splitArguments(text.substr(end)) : std::vector<std::string>{}};
+            return Plan{*program, end < text.size() ? splitArguments(text.substr(end))
+                                                    : std::vector<std::string>{}};
     }
     return std::nullopt;
 }
 
-std::vector<std::string> CommandLine::searchPathFrom(std::string_view path)
-{
+std::vector<std::string> CommandLine::searchPathFrom(std::string_view path) {
     std::vector<std::string> folders;
     std::size_t start = 0;
     while (start <= path.size()) {

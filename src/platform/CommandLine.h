@@ -20,7 +20,8 @@ public:
     };
     using IsExecutable = std::function<bool(const std::string& path)>;
 
-    static std::optional<Plan> resolve(std::string_view commandLine, const IsExecutable& isExecutable,
+    static std::optional<Plan> resolve(std::string_view commandLine,
+                                       const IsExecutable& isExecutable,
                                        const std::vector<std::string>& searchPath);
     // Splits on blanks; double quotes group, and a backslash before a double quote escapes it.
     static std::vector<std::string> splitArguments(std::string_view text);

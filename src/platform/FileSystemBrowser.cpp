@@ -10,13 +10,13 @@ namespace {
 
 // File systems that hold no user files: the kernel's views, pseudo and virtual ones.
 const std::set<std::string, std::less<>> pseudoFileSystems = {
-    "proc",       "sysfs",  "devtmpfs", "devpts",  "securityfs", "cgroup",  "cgroup2", "pstore",
-    "bpf",        "debugfs", "tracefs", "mqueue",  "hugetlbfs",  "configfs", "fusectl", "autofs",
-    "binfmt_misc", "nsfs",  "efivarfs", "rpc_pipefs", "overlay", "squashfs", "ramfs"};
+    "proc",      "sysfs",      "devtmpfs", "devpts",   "securityfs",  "cgroup",
+    "cgroup2",   "pstore",     "bpf",      "debugfs",  "tracefs",     "mqueue",
+    "hugetlbfs", "configfs",   "fusectl",  "autofs",   "binfmt_misc", "nsfs",
+    "efivarfs",  "rpc_pipefs", "overlay",  "squashfs", "ramfs"};
 
 // /proc/self/mounts writes blanks and tabs in paths as octal escapes.
-std::string unescape(const std::string& field)
-{
+std::string unescape(const std::string& field) {
     std::string out;
     for (std::size_t i = 0; i < field.size(); ++i) {
         if (field[i] == '\\' && i + 3 < field.size()) {
@@ -34,8 +34,7 @@ std::string unescape(const std::string& field)
 }
 
 template <typename Keep>
-Status listFolder(const std::filesystem::path& folder, std::vector<std::string>& names, Keep keep)
-{
+Status listFolder(const std::filesystem::path& folder, std::vector<std::string>& names, Keep keep) {
     names.clear();
     std::error_code error;
     std::filesystem::directory_iterator entries(folder, error);
@@ -53,12 +52,9 @@ Status listFolder(const std::filesystem::path& folder, std::vector<std::string>&
 } // namespace
 
 FileSystemBrowser::FileSystemBrowser(std::filesystem::path mountTable)
-    : mountTable_(std::move(mountTable))
-{
-}
+    : mountTable_(std::move(mountTable)) {}
 
-std::vector<std::string> FileSystemBrowser::volumes() const
-{
+std::vector<std::string> FileSystemBrowser::volumes() const {
     std::vector<std::string> mounts{"/"};
     std::ifstream table(mountTable_);
     std::string line;
@@ -80,32 +76,31 @@ std::vector<std::string> FileSystemBrowser::volumes() const
 }
 
 Status FileSystemBrowser::folders(const std::filesystem::path& folder,
-                                  std::vector<std::string>& names) const
-{
-    return listFolder(folder, names, [](const std::filesystem::directory_entry& entry,
-                                        const std::string& name) {
-        std::error_code error;
-        return name.front() != '.' && entry.is_directory(error);
-    });
+                                  std::vector<std::string>& names) const {
+    return listFolder(folder, names,
+                      [](const std::filesystem::directory_entry& entry, const std::string& name) {
+                          std::error_code error;
+                          return name.front() != '.' && entry.is_directory(error);
+                      });
 }
 
 Status FileSystemBrowser::executables(const std::filesystem::path& folder,
-                                      std::vector<std::string>& names) const
-{
-    return listFolder(folder, names, [](const std::filesystem::directory_entry& entry,
-                                        const std::string&) {
-        std::error_code error;
-        return entry.is_regular_file(error) && ::access(entry.path().c_str(), X_OK) == 0;
-    });
+                                      std::vector<std::string>& names) const {
+    return listFolder(
+        folder, names, [](const std::filesystem::directory_entry& entry, const std::string&) {
+            std::error_code error;
+            return entry.is_regular_file(error) && ::access(entry.path().c_str(), X_OK) == 0;
+        });
 }
 
 Status FileSystemBrowser::filesEndingIn(const std::filesystem::path& folder,
                                         const std::string& suffix,
-                                        std::vector<std::string>& names) const
-{
-    return listFolder(folder, names, [&suffix](const std::filesystem::directory_entry& entry,
-                                               const std::string& name) {
-        std::error_code error;
-        return name.size() > suffix.size() && name.ends_with(suffix) && entry.is_regular_file(error);
-    });
+                                        std::vector<std::string>& names) const {
+    return listFolder(
+        folder, names,
+        [&suffix](const std::filesystem::directory_entry& entry, const std::string& name) {
+            std::error_code error;
+            return name.size() > suffix.size() && name.ends_with(suffix) &&
+                   entry.is_regular_file(error);
+        });
 }

@@ -13,34 +13,57 @@ struct NameEntry {
 };
 
 constexpr std::array<NameEntry, 48> keyNames = {{
-    {"ENTER", NamedKey::Enter},         {"TAB", NamedKey::Tab},
-    {"ESC", NamedKey::Escape},          {"ESCAPE", NamedKey::Escape},
-    {"BACKSPACE", NamedKey::Backspace}, {"BS", NamedKey::Backspace},
-    {"BKSP", NamedKey::Backspace},      {"DELETE", NamedKey::Delete},
-    {"DEL", NamedKey::Delete},          {"INSERT", NamedKey::Insert},
-    {"INS", NamedKey::Insert},          {"HOME", NamedKey::Home},
-    {"END", NamedKey::End},             {"PGUP", NamedKey::PageUp},
-    {"PGDN", NamedKey::PageDown},       {"UP", NamedKey::Up},
-    {"DOWN", NamedKey::Down},           {"LEFT", NamedKey::Left},
-    {"RIGHT", NamedKey::Right},         {"CAPSLOCK", NamedKey::CapsLock},
-    {"NUMLOCK", NamedKey::NumLock},     {"SCROLLLOCK", NamedKey::ScrollLock},
-    {"BREAK", NamedKey::Break},         {"PRTSC", NamedKey::PrintScreen},
-    {"HELP", NamedKey::Help},           {"ADD", NamedKey::Add},
-    {"SUBTRACT", NamedKey::Subtract},   {"MULTIPLY", NamedKey::Multiply},
-    {"DIVIDE", NamedKey::Divide},       {"F1", NamedKey::F1},
-    {"F2", NamedKey::F2},               {"F3", NamedKey::F3},
-    {"F4", NamedKey::F4},               {"F5", NamedKey::F5},
-    {"F6", NamedKey::F6},               {"F7", NamedKey::F7},
-    {"F8", NamedKey::F8},               {"F9", NamedKey::F9},
-    {"F10", NamedKey::F10},             {"F11", NamedKey::F11},
-    {"F12", NamedKey::F12},             {"F13", NamedKey::F13},
-    {"F14", NamedKey::F14},             {"F15", NamedKey::F15},
-    {"F16", NamedKey::F16},             {"RETURN", NamedKey::Enter},
-    {"PRINTSCREEN", NamedKey::PrintScreen}, {"PAUSE", NamedKey::Break},
+    {"ENTER", NamedKey::Enter},
+    {"TAB", NamedKey::Tab},
+    {"ESC", NamedKey::Escape},
+    {"ESCAPE", NamedKey::Escape},
+    {"BACKSPACE", NamedKey::Backspace},
+    {"BS", NamedKey::Backspace},
+    {"BKSP", NamedKey::Backspace},
+    {"DELETE", NamedKey::Delete},
+    {"DEL", NamedKey::Delete},
+    {"INSERT", NamedKey::Insert},
+    {"INS", NamedKey::Insert},
+    {"HOME", NamedKey::Home},
+    {"END", NamedKey::End},
+    {"PGUP", NamedKey::PageUp},
+    {"PGDN", NamedKey::PageDown},
+    {"UP", NamedKey::Up},
+    {"DOWN", NamedKey::Down},
+    {"LEFT", NamedKey::Left},
+    {"RIGHT", NamedKey::Right},
+    {"CAPSLOCK", NamedKey::CapsLock},
+    {"NUMLOCK", NamedKey::NumLock},
+    {"SCROLLLOCK", NamedKey::ScrollLock},
+    {"BREAK", NamedKey::Break},
+    {"PRTSC", NamedKey::PrintScreen},
+    {"HELP", NamedKey::Help},
+    {"ADD", NamedKey::Add},
+    {"SUBTRACT", NamedKey::Subtract},
+    {"MULTIPLY", NamedKey::Multiply},
+    {"DIVIDE", NamedKey::Divide},
+    {"F1", NamedKey::F1},
+    {"F2", NamedKey::F2},
+    {"F3", NamedKey::F3},
+    {"F4", NamedKey::F4},
+    {"F5", NamedKey::F5},
+    {"F6", NamedKey::F6},
+    {"F7", NamedKey::F7},
+    {"F8", NamedKey::F8},
+    {"F9", NamedKey::F9},
+    {"F10", NamedKey::F10},
+    {"F11", NamedKey::F11},
+    {"F12", NamedKey::F12},
+    {"F13", NamedKey::F13},
+    {"F14", NamedKey::F14},
+    {"F15", NamedKey::F15},
+    {"F16", NamedKey::F16},
+    {"RETURN", NamedKey::Enter},
+    {"PRINTSCREEN", NamedKey::PrintScreen},
+    {"PAUSE", NamedKey::Break},
 }};
 
-std::string upper(std::string_view text)
-{
+std::string upper(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -49,8 +72,7 @@ std::string upper(std::string_view text)
 
 // Decodes one UTF-8 character; malformed bytes stand for themselves as Latin-1, which cannot
 // happen for text that came through the brain's decoder.
-char32_t decodeAt(std::string_view s, std::size_t& i)
-{
+char32_t decodeAt(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     int length = b0 < 0x80 ? 1 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : 4;
     if (b0 >= 0x80 && b0 < 0xC0)
@@ -59,7 +81,10 @@ char32_t decodeAt(std::string_view s, std::size_t& i)
         ++i;
         return b0;
     }
-    char32_t c = length == 1 ? b0 : length == 2 ? (b0 & 0x1F) : length == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+    char32_t c = length == 1   ? b0
+                 : length == 2 ? (b0 & 0x1F)
+                 : length == 3 ? (b0 & 0x0F)
+                               : (b0 & 0x07);
     for (int k = 1; k < length; ++k) {
         const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
         if ((b & 0xC0) != 0x80) {
@@ -72,8 +97,7 @@ char32_t decodeAt(std::string_view s, std::size_t& i)
     return c;
 }
 
-std::size_t utf8Length(std::string_view s)
-{
+std::size_t utf8Length(std::string_view s) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < s.size();) {
         decodeAt(s, i);
@@ -85,12 +109,9 @@ std::size_t utf8Length(std::string_view s)
 class Parser {
 public:
     explicit Parser(std::string_view text)
-        : text_(text)
-    {
-    }
+        : text_(text) {}
 
-    KeyNotation::Result run()
-    {
+    KeyNotation::Result run() {
         KeyNotation::Result result;
         if (!sequence(0, false))
             result.error = error_;
@@ -100,26 +121,22 @@ public:
     }
 
 private:
-    bool fail(std::string message)
-    {
+    bool fail(std::string message) {
         if (error_.empty())
             error_ = std::move(message) + " at position " + std::to_string(position_ + 1);
         return false;
     }
 
-    bool stroke(const Key& key)
-    {
+    bool stroke(const Key& key) {
         if (++strokes_ > KeyNotation::maxKeyStrokes)
-            return fail("more than " + std::to_string(KeyNotation::maxKeyStrokes) +
-                        " key strokes");
+            return fail("more than " + std::to_string(KeyNotation::maxKeyStrokes) + " key strokes");
         events_.push_back({key, true});
         events_.push_back({key, false});
         return true;
     }
 
     // Items until the end of the text, or until the ")" that closes the current group.
-    bool sequence(int depth, bool inGroup)
-    {
+    bool sequence(int depth, bool inGroup) {
         while (position_ < text_.size()) {
             if (text_[position_] == ')') {
                 if (!inGroup)
@@ -134,8 +151,7 @@ private:
         return true;
     }
 
-    bool item(int depth)
-    {
+    bool item(int depth) {
         std::vector<Modifier> held;
         while (position_ < text_.size()) {
             const char c = text_[position_];
@@ -164,8 +180,7 @@ private:
         return true;
     }
 
-    bool unit(int depth)
-    {
+    bool unit(int depth) {
         const char c = text_[position_];
         switch (c) {
         case '(': {
@@ -195,8 +210,7 @@ private:
         }
     }
 
-    bool braces()
-    {
+    bool braces() {
         const std::size_t open = position_;
         ++position_;
         if (position_ >= text_.size())
@@ -256,10 +270,11 @@ private:
 
 } // namespace
 
-KeyNotation::Result KeyNotation::parse(std::string_view notation) { return Parser(notation).run(); }
+KeyNotation::Result KeyNotation::parse(std::string_view notation) {
+    return Parser(notation).run();
+}
 
-std::string KeyNotation::nameOf(NamedKey key)
-{
+std::string KeyNotation::nameOf(NamedKey key) {
     for (const auto& entry : keyNames) {
         if (entry.key == key)
             return std::string(entry.name);

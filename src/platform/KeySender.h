@@ -12,8 +12,7 @@ public:
     virtual Status send(const std::vector<KeyEvent>& events) = 0;
 
     // Parses the notation and sends it; a notation that does not parse sends nothing.
-    Status type(std::string_view notation)
-    {
+    Status type(std::string_view notation) {
         const auto parsed = KeyNotation::parse(notation);
         if (!parsed.ok())
             return Status::failure("key notation \"" + std::string(notation) +

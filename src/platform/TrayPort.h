@@ -19,14 +19,12 @@ public:
     virtual void modify(TrayPicture picture, const std::string& tip) = 0;
     virtual void remove() = 0;
 
-    void setNotificationHandler(std::function<void(int code)> handler)
-    {
+    void setNotificationHandler(std::function<void(int code)> handler) {
         notify_ = std::move(handler);
     }
 
 protected:
-    void notify(int code)
-    {
+    void notify(int code) {
         if (notify_)
             notify_(code);
     }

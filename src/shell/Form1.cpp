@@ -12,17 +12,16 @@
 #include "platform/MessageBox.h"
 
 #include <QCloseEvent>
-#include <tuple>
 #include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <tuple>
 
 namespace {
 // A checkable menu item flips its own check mark before its handler runs; the handlers decide
 // the mark themselves, from the state before the click, so the flip is undone first.
-void onMenuClick(QAction* item, std::function<void()> handler)
-{
+void onMenuClick(QAction* item, std::function<void()> handler) {
     QObject::connect(item, &QAction::triggered, item, [item, handler = std::move(handler)] {
         if (item->isCheckable())
             item->setChecked(!item->isChecked());
@@ -48,8 +47,8 @@ Form1::Form1(Parts parts)
                [&s = parts.scheduler] { s.processPendingEvents(); })
     , opener_(speaker_, parts.launcher, parts.messages)
     , dispatcher_(PhraseDispatcher::Parts{flags, lists_, speaker_, reports_, opener_, parts.keys,
-                                          *this, [&s = parts.scheduler] { s.processPendingEvents(); }})
-{
+                                          *this,
+                                          [&s = parts.scheduler] { s.processPendingEvents(); }}) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("About - Parlon 2"));
     setFixedSize(487, 115);
@@ -64,8 +63,7 @@ Form1::Form1(Parts parts)
 
 Form1::~Form1() = default;
 
-void Form1::attachWindows(Form2* editor, frmSmiley* character, bubble* speechBubble)
-{
+void Form1::attachWindows(Form2* editor, frmSmiley* character, bubble* speechBubble) {
     editor_ = editor;
     character_ = character;
     bubble_ = speechBubble;
@@ -75,8 +73,7 @@ void Form1::attachWindows(Form2* editor, frmSmiley* character, bubble* speechBub
         brain_.attachEditorLists(editor_->brainLists());
 }
 
-void Form1::buildMenu()
-{
+void Form1::buildMenu() {
     popup = new QMenu(this);
     popup->setObjectName("popup");
     auto item = [&](QMenu* menu, const char* name, const QString& caption, bool checkable,
@@ -114,8 +111,7 @@ void Form1::buildMenu()
     Exit = item(popup, "Exit", "Exit", false, [this] { ExitClick(); });
 }
 
-void Form1::load()
-{
+void Form1::load() {
     Timer1.start();
     Timer2.start();
     aut.start();
@@ -163,8 +159,7 @@ void Form1::load()
         character_->SetTopmost();
 }
 
-void Form1::applyVisibilityFlag(bool touchBubbleItem)
-{
+void Form1::applyVisibilityFlag(bool touchBubbleItem) {
     const std::string shown = List2.itemOrEmpty(1);
     if (shown == Builtin::characterHidden) {
         if (character_)
@@ -182,8 +177,7 @@ void Form1::applyVisibilityFlag(bool touchBubbleItem)
     }
 }
 
-void Form1::unload()
-{
+void Form1::unload() {
     if (unloading_)
         return;
     unloading_ = true;
@@ -196,40 +190,44 @@ void Form1::unload()
     aut.stop();
 }
 
-void Form1::onPhrase(const std::string& text) { dispatcher_.onPhrase(text); }
+void Form1::onPhrase(const std::string& text) {
+    dispatcher_.onPhrase(text);
+}
 
-void Form1::onSpeakingStarted()
-{
+void Form1::onSpeakingStarted() {
     if (character_)
         character_->onSpeakingStarted();
     if (bubble_ && bub->isChecked())
         bubble_->showBubble();
 }
 
-void Form1::onSpeakingFinished()
-{
+void Form1::onSpeakingFinished() {
     if (bubble_)
         bubble_->hideBubble();
     if (character_)
         character_->onSpeakingFinished(en->isChecked());
 }
 
-void Form1::saveAndReload() { Log::reportOnce("saving and reloading the brain", brain_.saveAndReload()); }
+void Form1::saveAndReload() {
+    Log::reportOnce("saving and reloading the brain", brain_.saveAndReload());
+}
 
-void Form1::ModifyTrayIcon() { tray_.modify(icon_, trayTip); }
+void Form1::ModifyTrayIcon() {
+    tray_.modify(icon_, trayTip);
+}
 
-void Form1::showListening()
-{
+void Form1::showListening() {
     Timer3.start();
     icon_ = TrayPicture::Ear3;
     ModifyTrayIcon();
     Llisten->setChecked(true);
 }
 
-void Form1::setListenChecked(bool checked) { Llisten->setChecked(checked); }
+void Form1::setListenChecked(bool checked) {
+    Llisten->setChecked(checked);
+}
 
-void Form1::LlistenClick()
-{
+void Form1::LlistenClick() {
     if (character_)
         character_->hideAngryFaces();
     if (Llisten->isChecked()) {
@@ -249,8 +247,7 @@ void Form1::LlistenClick()
     }
 }
 
-void Form1::enClick()
-{
+void Form1::enClick() {
     if (!en->isChecked()) {
         en->setChecked(true);
         flags.waiting = false;
@@ -276,8 +273,7 @@ void Form1::enClick()
     }
 }
 
-void Form1::AutoClick()
-{
+void Form1::AutoClick() {
     if (Auto->isChecked()) {
         Llisten->setEnabled(true);
         Auto->setChecked(false);
@@ -290,8 +286,7 @@ void Form1::AutoClick()
     }
 }
 
-void Form1::bubClick()
-{
+void Form1::bubClick() {
     if (bub->isChecked()) {
         bub->setChecked(false);
         List2.setItem(0, std::string(Builtin::bubbleOff));
@@ -302,61 +297,52 @@ void Form1::bubClick()
     saveAndReload();
 }
 
-void Form1::edClick()
-{
+void Form1::edClick() {
     if (editor_)
         editor_->showEditor();
 }
 
-void Form1::hiClick()
-{
+void Form1::hiClick() {
     setWindowState(Qt::WindowNoState);
     show();
 }
 
-void Form1::ExitClick()
-{
+void Form1::ExitClick() {
     if (editor_)
         editor_->unload();
     unload();
     emit quitRequested();
 }
 
-void Form1::onTrayNotification(int code)
-{
+void Form1::onTrayNotification(int code) {
     if (code == TrayPort::rightButtonUp)
         popup->exec(QCursor::pos());
     if (character_)
         character_->takeFocus();
 }
 
-void Form1::showCredits()
-{
+void Form1::showCredits() {
     messages_.show("Parlon 2\n\nCharacters, voice and brain by the Parlon team.\n"
                    "Speech by espeak-ng and PocketSphinx.");
 }
 
-void Form1::paintEvent(QPaintEvent*)
-{
+void Form1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, banner_);
 }
 
-void Form1::mousePressEvent(QMouseEvent* event)
-{
+void Form1::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         setWindowState(Qt::WindowMinimized);
     QWidget::mousePressEvent(event);
 }
 
-void Form1::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
     showCredits();
     event->accept();
 }
 
-void Form1::closeEvent(QCloseEvent* event)
-{
+void Form1::closeEvent(QCloseEvent* event) {
     // Closing the About window only puts it away; Exit in the menu ends the program.
     if (!unloading_) {
         event->ignore();
@@ -366,8 +352,7 @@ void Form1::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void Form1::onTimer1()
-{
+void Form1::onTimer1() {
     // A brain seeded after the load has a character that nobody applied yet; without this the
     // very first start would show no character at all.
     if (character_ && character_->basePicture() == frmSmiley::Character::None) {
@@ -378,8 +363,7 @@ void Form1::onTimer1()
     Timer1.stop();
 }
 
-bool Form1::onTimer2()
-{
+bool Form1::onTimer2() {
     const auto state = [this] {
         return std::tuple(isVisible(), icon_, Timer3.isEnabled(), Llisten->isChecked());
     };
@@ -400,8 +384,7 @@ bool Form1::onTimer2()
     return state() != before;
 }
 
-void Form1::onTimer3()
-{
+void Form1::onTimer3() {
     ++trayFrame;
     if (trayFrame == 1)
         icon_ = TrayPicture::Ear1;
@@ -414,8 +397,7 @@ void Form1::onTimer3()
     ModifyTrayIcon();
 }
 
-bool Form1::onAut()
-{
+bool Form1::onAut() {
     if (!(Auto->isChecked() && !flags.listening && flags.waiting))
         return false;
     Llisten->setChecked(true);

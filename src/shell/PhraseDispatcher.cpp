@@ -11,19 +11,15 @@
 #include "platform/KeySender.h"
 
 PhraseDispatcher::PhraseDispatcher(Parts parts)
-    : p_(std::move(parts))
-{
-}
+    : p_(std::move(parts)) {}
 
-void PhraseDispatcher::goBackToWaiting()
-{
+void PhraseDispatcher::goBackToWaiting() {
     p_.flags.listening = false;
     p_.flags.waiting = true;
     p_.host.setListenChecked(false);
 }
 
-void PhraseDispatcher::onPhrase(const std::string& text)
-{
+void PhraseDispatcher::onPhrase(const std::string& text) {
     if (p_.flags.waiting) {
         if (text == Builtin::stopSpeak) {
             p_.speaker.stopSpeaking();
@@ -56,8 +52,7 @@ void PhraseDispatcher::onPhrase(const std::string& text)
     }
 }
 
-void PhraseDispatcher::typeKeys(const std::string& notation)
-{
+void PhraseDispatcher::typeKeys(const std::string& notation) {
     const Status sent = p_.keys.type(notation);
     p_.speaker.stopSpeaking();
     if (!sent) {
@@ -69,8 +64,7 @@ void PhraseDispatcher::typeKeys(const std::string& notation)
     goBackToWaiting();
 }
 
-PhraseDispatcher::Next PhraseDispatcher::handleEntry(int position, const std::string& text)
-{
+PhraseDispatcher::Next PhraseDispatcher::handleEntry(int position, const std::string& text) {
     BrainLists& brain = p_.brain;
     // A hand-edited brain can lack an entry's argument or type: such an entry does nothing.
     if (!brain.arguments.hasIndex(position) || !brain.types.hasIndex(position))

@@ -8,12 +8,9 @@
 ProgramOpener::ProgramOpener(Speaker& speaker, ProgramLauncher& launcher, MessageBox& messages)
     : speaker_(speaker)
     , launcher_(launcher)
-    , messages_(messages)
-{
-}
+    , messages_(messages) {}
 
-bool ProgramOpener::openProgram(const std::string& commandLine)
-{
+bool ProgramOpener::openProgram(const std::string& commandLine) {
     speaker_.stopSpeaking();
     // The bubble gets its text before the speech starts.
     speaker_.show("Roger that!");

@@ -16,8 +16,7 @@ public:
 
     void say(const std::string& text);
     void show(const std::string& text);
-    void sayAndShow(const std::string& text)
-    {
+    void sayAndShow(const std::string& text) {
         say(text);
         show(text);
     }

@@ -14,12 +14,9 @@ SpokenReports::SpokenReports(Speaker& speaker, const Clock& clock, Clipboard& cl
     , clock_(clock)
     , clipboard_(clipboard)
     , keys_(keys)
-    , letPendingEventsRun_(std::move(letPendingEventsRun))
-{
-}
+    , letPendingEventsRun_(std::move(letPendingEventsRun)) {}
 
-std::string SpokenReports::monthNameOf(int month)
-{
+std::string SpokenReports::monthNameOf(int month) {
     static constexpr std::array<const char*, 12> names = {
         "january", "february", "march",     "april",   "may",      "june",
         "july",    "august",   "september", "october", "november", "december"};
@@ -28,8 +25,7 @@ std::string SpokenReports::monthNameOf(int month)
     return names[static_cast<std::size_t>(month - 1)];
 }
 
-void SpokenReports::timeReport()
-{
+void SpokenReports::timeReport() {
     speaker_.stopSpeaking();
     LocalDateTime now = clock_.now();
     speaker_.say("The time is " + std::to_string(now.hour) + " " + std::to_string(now.minute));
@@ -37,10 +33,11 @@ void SpokenReports::timeReport()
     speaker_.show("The time is " + std::to_string(now.hour) + ":" + std::to_string(now.minute));
 }
 
-void SpokenReports::SetMonthName() { monthName_ = monthNameOf(clock_.now().month); }
+void SpokenReports::SetMonthName() {
+    monthName_ = monthNameOf(clock_.now().month);
+}
 
-void SpokenReports::dateReport()
-{
+void SpokenReports::dateReport() {
     SetMonthName();
     letPendingEventsRun_();
     speaker_.stopSpeaking();
@@ -49,8 +46,7 @@ void SpokenReports::dateReport()
     speaker_.sayAndShow(text);
 }
 
-void SpokenReports::ReadSelectedText()
-{
+void SpokenReports::ReadSelectedText() {
     clipboard_.clear();
     const Status sent = keys_.type("^{c}");
     Log::reportOnce("copying the selection", sent);

@@ -1,5 +1,5 @@
-#include "DesktopWait.h"
 #include "editor/PasteBlocker.h"
+#include "DesktopWait.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,23 +12,20 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString textOf(QWidget* field)
-{
+QString textOf(QWidget* field) {
     if (auto* line = qobject_cast<QLineEdit*>(field))
         return line->text();
     return qobject_cast<QPlainTextEdit*>(field)->toPlainText();
 }
 
-QWidget* mouseTarget(QWidget* field)
-{
+QWidget* mouseTarget(QWidget* field) {
     auto* area = qobject_cast<QAbstractScrollArea*>(field);
     return area ? area->viewport() : field;
 }
 
 class Paste : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         window.resize(400, 200);
         line = new QLineEdit(&window);
         line->setGeometry(10, 10, 300, 30);
@@ -47,8 +44,7 @@ protected:
         QGuiApplication::clipboard()->setText("SELECTED", QClipboard::Selection);
     }
     // Every way of pasting into the field, each from an empty field.
-    void tryEveryPaste(QWidget* field)
-    {
+    void tryEveryPaste(QWidget* field) {
         field->setFocus();
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         QTest::mouseClick(mouseTarget(field), Qt::MiddleButton, {}, QPoint(20, 10));
@@ -60,13 +56,13 @@ protected:
         QApplication::sendEvent(mouseTarget(field), &drop);
         QCoreApplication::processEvents();
     }
-    QStringList contextMenuActions(QWidget* field)
-    {
+    QStringList contextMenuActions(QWidget* field) {
         QStringList names;
         QTimer::singleShot(100, [&] {
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                 for (QAction* action : menu->actions())
-                    names << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+                    names
+                        << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
                 menu->close();
             }
         });
@@ -86,8 +82,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Paste, NoPathPastesIntoABlockedField)
-{
+TEST_F(Paste, NoPathPastesIntoABlockedField) {
     for (QWidget* field : {static_cast<QWidget*>(line), static_cast<QWidget*>(area)}) {
         tryEveryPaste(field);
         EXPECT_TRUE(textOf(field).isEmpty()) << textOf(field).toStdString();
@@ -98,10 +93,9 @@ TEST_F(Paste, NoPathPastesIntoABlockedField)
     }
 }
 
-TEST_F(Paste, ShiftInsertPastesOnlyWhereNotBlocked)
-{
-    for (QWidget* field : {static_cast<QWidget*>(line), static_cast<QWidget*>(area),
-                           static_cast<QWidget*>(open)}) {
+TEST_F(Paste, ShiftInsertPastesOnlyWhereNotBlocked) {
+    for (QWidget* field :
+         {static_cast<QWidget*>(line), static_cast<QWidget*>(area), static_cast<QWidget*>(open)}) {
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
     }
@@ -110,8 +104,7 @@ TEST_F(Paste, ShiftInsertPastesOnlyWhereNotBlocked)
     EXPECT_FALSE(open->text().isEmpty());
 }
 
-TEST_F(Paste, TypingCuttingCopyingAndDeletingStillWork)
-{
+TEST_F(Paste, TypingCuttingCopyingAndDeletingStillWork) {
     line->setFocus();
     QTest::keyClicks(line, "hello");
     EXPECT_EQ(line->text(), "hello");
@@ -127,8 +120,7 @@ TEST_F(Paste, TypingCuttingCopyingAndDeletingStillWork)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "abc");
 }
 
-TEST_F(Paste, AFieldThatIsNotBlockedAcceptsPastes)
-{
+TEST_F(Paste, AFieldThatIsNotBlockedAcceptsPastes) {
     // The same paths paste into a field nobody blocks, so the blocked field's test means something.
     tryEveryPaste(open);
     // The mouse inserts where it points, inside what the keys pasted.

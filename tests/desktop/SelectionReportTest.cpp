@@ -16,18 +16,15 @@ class SelectionReport : public ::testing::Test {
 protected:
     SelectionReport()
         : speaker(voice)
-        , reports(speaker, clock, clipboard, keys, [] { QCoreApplication::processEvents(); })
-    {
+        , reports(speaker, clock, clipboard, keys, [] { QCoreApplication::processEvents(); }) {
         speaker.setShowHandler([this](const std::string& text) { shown = text; });
     }
-    void startForeground(const QString& text)
-    {
+    void startForeground(const QString& text) {
         foreground.start(SELECTION_OWNER, {text});
         ASSERT_TRUE(foreground.waitForStarted());
         ASSERT_TRUE(waitFor([&] { return foreground.readAllStandardOutput().contains("ready"); }));
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         foreground.kill();
         foreground.waitForFinished();
     }
@@ -43,8 +40,7 @@ protected:
 };
 } // namespace
 
-TEST_F(SelectionReport, ReadsWhatTheForegroundProgramHasSelected)
-{
+TEST_F(SelectionReport, ReadsWhatTheForegroundProgramHasSelected) {
     QGuiApplication::clipboard()->setText("earlier content");
     startForeground("Hello world");
     reports.ReadSelectedText();
@@ -53,8 +49,7 @@ TEST_F(SelectionReport, ReadsWhatTheForegroundProgramHasSelected)
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Hello world");
 }
 
-TEST_F(SelectionReport, NothingSelectedIsNothingToRead)
-{
+TEST_F(SelectionReport, NothingSelectedIsNothingToRead) {
     startForeground("");
     reports.ReadSelectedText();
     EXPECT_EQ(voice.said, std::vector<std::string>{"I can not read that"});

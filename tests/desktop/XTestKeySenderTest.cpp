@@ -1,5 +1,5 @@
-#include "DesktopWait.h"
 #include "platform/linux/XTestKeySender.h"
+#include "DesktopWait.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -8,8 +8,7 @@
 namespace {
 class KeysIntoAWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         field.setWindowTitle("key target");
         field.resize(400, 40);
         field.show();
@@ -23,8 +22,7 @@ protected:
 };
 } // namespace
 
-TEST_F(KeysIntoAWindow, TypesTheNotationIntoTheFocusedWindow)
-{
+TEST_F(KeysIntoAWindow, TypesTheNotationIntoTheFocusedWindow) {
     const struct {
         const char* notation;
         const char* text;
@@ -46,8 +44,7 @@ TEST_F(KeysIntoAWindow, TypesTheNotationIntoTheFocusedWindow)
     }
 }
 
-TEST_F(KeysIntoAWindow, SendsNothingForNotationThatDoesNotParse)
-{
+TEST_F(KeysIntoAWindow, SendsNothingForNotationThatDoesNotParse) {
     field.setText("keep");
     EXPECT_FALSE(keys.type("ab{nosuchkey}").ok());
     EXPECT_FALSE(waitFor([&] { return field.text() != "keep"; }, 300));

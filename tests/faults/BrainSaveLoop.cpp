@@ -10,8 +10,7 @@
 #include <string>
 
 namespace {
-void fill(StringList& phrases, StringList& arguments, StringList& types, char version)
-{
+void fill(StringList& phrases, StringList& arguments, StringList& types, char version) {
     phrases.clear();
     arguments.clear();
     types.clear();
@@ -23,8 +22,7 @@ void fill(StringList& phrases, StringList& arguments, StringList& types, char ve
 }
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3)
         return 2;
     const std::string mode = argv[1];

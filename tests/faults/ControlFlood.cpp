@@ -11,8 +11,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3)
         return 2;
     sockaddr_un address{};

@@ -3,22 +3,19 @@
 namespace {
 class Bubble : public ProgramFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         writeBuiltins();
         start();
         scheduler.advance(1);
     }
-    bool outlineShown() const
-    {
+    bool outlineShown() const {
         const auto& region = speechBubble->region().current();
         return region && !region->isEmpty();
     }
 };
 } // namespace
 
-TEST_F(Bubble, ShowsWhileSpeakingOnlyWithTheOptionOn)
-{
+TEST_F(Bubble, ShowsWhileSpeakingOnlyWithTheOptionOn) {
     EXPECT_FALSE(outlineShown());
     recognizer.hear("zel listen");
     EXPECT_EQ(speechBubble->text(), "I hear you");
@@ -38,8 +35,7 @@ TEST_F(Bubble, ShowsWhileSpeakingOnlyWithTheOptionOn)
     EXPECT_FALSE(outlineShown());
 }
 
-TEST_F(Bubble, TurningTheOptionOnDuringSpeechWaitsForTheNextSpeech)
-{
+TEST_F(Bubble, TurningTheOptionOnDuringSpeechWaitsForTheNextSpeech) {
     form1->bub->trigger(); // off
     voice.start();
     form1->bub->trigger(); // on again
@@ -51,8 +47,7 @@ TEST_F(Bubble, TurningTheOptionOnDuringSpeechWaitsForTheNextSpeech)
     EXPECT_TRUE(outlineShown());
 }
 
-TEST_F(Bubble, FollowsTheCharacterAtItsNextTick)
-{
+TEST_F(Bubble, FollowsTheCharacterAtItsNextTick) {
     character->move(400, 500);
     scheduler.advance(1);
     // 500 twips left of and 2500 twips above the character's corner.
@@ -62,16 +57,14 @@ TEST_F(Bubble, FollowsTheCharacterAtItsNextTick)
     EXPECT_EQ(speechBubble->pos(), QPoint(5 - 33, 10 - 167)); // not clamped to the screen
 }
 
-TEST_F(Bubble, TheLabelWrapsPlainText)
-{
+TEST_F(Bubble, TheLabelWrapsPlainText) {
     speechBubble->setText("<b>not bold</b>");
     EXPECT_EQ(speechBubble->Label1->textFormat(), Qt::PlainText);
     EXPECT_TRUE(speechBubble->Label1->wordWrap());
     EXPECT_EQ(speechBubble->Label1->geometry(), QRect(16, 16, 153, 97));
 }
 
-TEST_F(Bubble, HidingTheCharacterWithTheOptionOnTurnsItOffForGood)
-{
+TEST_F(Bubble, HidingTheCharacterWithTheOptionOnTurnsItOffForGood) {
     form1->hii->trigger();
     EXPECT_EQ(character->characterSize(), QSize(0, 0));
     EXPECT_FALSE(form1->bub->isChecked());
@@ -84,8 +77,7 @@ TEST_F(Bubble, HidingTheCharacterWithTheOptionOnTurnsItOffForGood)
     EXPECT_FALSE(form1->bub->isChecked());
 }
 
-TEST_F(Bubble, ChoosingACharacterWhileHiddenShowsItAgain)
-{
+TEST_F(Bubble, ChoosingACharacterWhileHiddenShowsItAgain) {
     form1->bub->trigger(); // off, so hiding leaves the item enabled
     form1->hii->trigger();
     EXPECT_TRUE(form1->bub->isEnabled());

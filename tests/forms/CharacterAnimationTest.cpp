@@ -5,15 +5,13 @@
 namespace {
 class Animation : public ProgramFixture {
 protected:
-    void startWith(const std::string& wake)
-    {
+    void startWith(const std::string& wake) {
         writeBuiltins(wake);
         start();
         scheduler.advance(1);
     }
     // Which head frame shows now: "nubo5", "zel10", or "" for none.
-    std::string frameShown() const
-    {
+    std::string frameShown() const {
         std::string shown;
         for (int n = 4; n <= 13; ++n) {
             if (character->nuboFrames[static_cast<std::size_t>(n)]->isVisibleTo(character.get()))
@@ -26,8 +24,7 @@ protected:
         return shown;
     }
     // Plays aninubo tick by tick until it stops, writing down the frame after each tick.
-    Strings playSequence()
-    {
+    Strings playSequence() {
         Strings frames;
         while (character->aninubo.isEnabled() && frames.size() < 60) {
             scheduler.advance(160);
@@ -39,8 +36,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Animation, IdleSequencesAlternateEveryThirtySeconds)
-{
+TEST_F(Animation, IdleSequencesAlternateEveryThirtySeconds) {
     const struct {
         std::string wake;
         Strings first;
@@ -64,8 +60,7 @@ TEST_F(Animation, IdleSequencesAlternateEveryThirtySeconds)
     }
 }
 
-TEST_F(Animation, FallingAsleepAfterTheSleepReplyClosesTheEyesForGood)
-{
+TEST_F(Animation, FallingAsleepAfterTheSleepReplyClosesTheEyesForGood) {
     const struct {
         std::string wake;
         Strings frames;
@@ -80,7 +75,8 @@ TEST_F(Animation, FallingAsleepAfterTheSleepReplyClosesTheEyesForGood)
         EXPECT_FALSE(character->wink.isEnabled());
         voice.start();
         scheduler.advance(150);
-        EXPECT_TRUE((c.wake == "nubo listen" ? character->mouth : character->zelmouth)->isVisibleTo(character.get()));
+        EXPECT_TRUE((c.wake == "nubo listen" ? character->mouth : character->zelmouth)
+                        ->isVisibleTo(character.get()));
         voice.finish();
         EXPECT_EQ(playSequence(), c.frames) << c.wake;
         EXPECT_TRUE(eyesClosed());
@@ -91,8 +87,7 @@ TEST_F(Animation, FallingAsleepAfterTheSleepReplyClosesTheEyesForGood)
     }
 }
 
-TEST_F(Animation, BlinksForTheLastTenOfEvery220Ticks)
-{
+TEST_F(Animation, BlinksForTheLastTenOfEvery220Ticks) {
     startWith("zel listen");
     EXPECT_TRUE(eyesClosed()); // until the count first comes round
     scheduler.advance(2200 - 1 - 1);
@@ -107,8 +102,7 @@ TEST_F(Animation, BlinksForTheLastTenOfEvery220Ticks)
     EXPECT_FALSE(eyesClosed());
 }
 
-TEST_F(Animation, TheMouthCyclesWhileSpeakingAndContinuesAtTheNextSpeech)
-{
+TEST_F(Animation, TheMouthCyclesWhileSpeakingAndContinuesAtTheNextSpeech) {
     startWith("nubo listen");
     voice.start();
     EXPECT_FALSE(character->random.isEnabled());
@@ -129,8 +123,7 @@ TEST_F(Animation, TheMouthCyclesWhileSpeakingAndContinuesAtTheNextSpeech)
     EXPECT_TRUE(character->aninubo.isEnabled());
 }
 
-TEST_F(Animation, ASwitchDuringSpeechStartsTheNewMouthAtFrameOne)
-{
+TEST_F(Animation, ASwitchDuringSpeechStartsTheNewMouthAtFrameOne) {
     startWith("nubo listen");
     voice.start();
     scheduler.advance(150);
@@ -143,22 +136,20 @@ TEST_F(Animation, ASwitchDuringSpeechStartsTheNewMouthAtFrameOne)
     EXPECT_TRUE(character->zelmouth->isVisibleTo(character.get()));
 }
 
-TEST_F(Animation, APressShowsTheAngryFaceAndReleaseHidesIt)
-{
+TEST_F(Animation, APressShowsTheAngryFaceAndReleaseHidesIt) {
     startWith("zel listen");
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(character->Image1, &press);
     EXPECT_TRUE(character->zelmad->isVisibleTo(character.get()));
     EXPECT_FALSE(character->nubomad->isVisibleTo(character.get()));
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(character->Image1, &release);
     EXPECT_FALSE(character->zelmad->isVisibleTo(character.get()));
 }
 
-TEST_F(Animation, TheStepTableLeavesUnlistedStepsAlone)
-{
+TEST_F(Animation, TheStepTableLeavesUnlistedStepsAlone) {
     startWith("nubo listen");
     character->applyAnimationStep(18);
     for (int step : {12, 13, 20, 27, 28, 29, 40, -5, 46, 1000}) {
@@ -167,8 +158,7 @@ TEST_F(Animation, TheStepTableLeavesUnlistedStepsAlone)
     }
 }
 
-TEST_F(Animation, TheFaceStaysAngryWhileTheWindowManagerDragsTheWindow)
-{
+TEST_F(Animation, TheFaceStaysAngryWhileTheWindowManagerDragsTheWindow) {
     startWith("nubo listen");
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);

@@ -15,19 +15,17 @@
 namespace {
 class Editor : public ProgramFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         writeBrain({"zel listen", "stop listen", "stop speak", "go to sleep", "hello", "copy it"},
-                   {"I hear you", "What ever", "Ok I will shut up", "I hope I am sleepy", "Hi there",
-                    "^{c}"},
+                   {"I hear you", "What ever", "Ok I will shut up", "I hope I am sleepy",
+                    "Hi there", "^{c}"},
                    {"Speak", "Speak", "Speak", "Speak", "Speak", "Type"});
         start();
         scheduler.advance(200);
         form2->showEditor();
     }
     AddPage& page() { return *form2->frame1; }
-    void flipToAddPage()
-    {
+    void flipToAddPage() {
         form2->Image11->clicked();
         scheduler.advance(62 * 16);
         ASSERT_FALSE(form2->frame1->isHidden());
@@ -38,8 +36,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Editor, OffersChangeAndRemoveOnlyPastTheBuiltInEntries)
-{
+TEST_F(Editor, OffersChangeAndRemoveOnlyPastTheBuiltInEntries) {
     scheduler.advance(1);
     EXPECT_FALSE(shown(form2->Image5)); // nothing selected: the first refresh hides them
     for (int index = 0; index < 4; ++index) {
@@ -56,10 +53,10 @@ TEST_F(Editor, OffersChangeAndRemoveOnlyPastTheBuiltInEntries)
     EXPECT_EQ(form2->Label6->text(), "Speak: Hi there");
 }
 
-TEST_F(Editor, AHandEditedLowerCaseTypeIsNotOfferedForChanging)
-{
+TEST_F(Editor, AHandEditedLowerCaseTypeIsNotOfferedForChanging) {
     form1->Exit->trigger();
-    writeBrain({"a", "b", "c", "d", "e"}, {"1", "2", "3", "4", "5"}, {"Speak", "Speak", "Speak", "Speak", "type"});
+    writeBrain({"a", "b", "c", "d", "e"}, {"1", "2", "3", "4", "5"},
+               {"Speak", "Speak", "Speak", "Speak", "type"});
     start();
     scheduler.advance(1);
     select(3);
@@ -68,8 +65,7 @@ TEST_F(Editor, AHandEditedLowerCaseTypeIsNotOfferedForChanging)
     EXPECT_FALSE(shown(form2->Command2)); // kept as it was
 }
 
-TEST_F(Editor, TheStatusLineKeepsTheLastTextWhileNothingIsSelected)
-{
+TEST_F(Editor, TheStatusLineKeepsTheLastTextWhileNothingIsSelected) {
     select(5);
     scheduler.advance(1);
     EXPECT_EQ(form2->Label6->text(), "Type: ^{c}");
@@ -80,8 +76,7 @@ TEST_F(Editor, TheStatusLineKeepsTheLastTextWhileNothingIsSelected)
     EXPECT_FALSE(shown(form2->Command2));
 }
 
-TEST_F(Editor, AddsAnEntryOfEachChoiceAndHearsItAtOnce)
-{
+TEST_F(Editor, AddsAnEntryOfEachChoiceAndHearsItAtOnce) {
     const struct {
         AddPage::Choice choice;
         const char* phrase;
@@ -89,13 +84,19 @@ TEST_F(Editor, AddsAnEntryOfEachChoiceAndHearsItAtOnce)
         const char* type;
         const char* argument;
     } cases[] = {
-        {AddPage::Choice::Speak, "say hi", [](AddPage& p) { p.Text3->setText("Hi!"); }, "Speak", "Hi!"},
-        {AddPage::Choice::Type, "type name", [](AddPage& p) { p.Text3->setText("Ann{ENTER}"); }, "Type", "Ann{ENTER}"},
+        {AddPage::Choice::Speak, "say hi", [](AddPage& p) { p.Text3->setText("Hi!"); }, "Speak",
+         "Hi!"},
+        {AddPage::Choice::Type, "type name", [](AddPage& p) { p.Text3->setText("Ann{ENTER}"); },
+         "Type", "Ann{ENTER}"},
         {AddPage::Choice::Read, "what time", [](AddPage&) {}, "Read", "the time"},
-        {AddPage::Choice::Read, "what date", [](AddPage& p) { p.clickReadArgument(1); }, "Read", "the date"},
-        {AddPage::Choice::Read, "read it", [](AddPage& p) { p.clickReadArgument(2); }, "Read", "the selected text"},
-        {AddPage::Choice::Open, "run tool", [](AddPage& p) { p.Text3->setText("/usr/bin/tool"); }, "Open", "/usr/bin/tool"},
-        {AddPage::Choice::Action, "press tab", [](AddPage& p) { p.Combo1->setEditText("Tab"); }, "Type", "{TAB}"},
+        {AddPage::Choice::Read, "what date", [](AddPage& p) { p.clickReadArgument(1); }, "Read",
+         "the date"},
+        {AddPage::Choice::Read, "read it", [](AddPage& p) { p.clickReadArgument(2); }, "Read",
+         "the selected text"},
+        {AddPage::Choice::Open, "run tool", [](AddPage& p) { p.Text3->setText("/usr/bin/tool"); },
+         "Open", "/usr/bin/tool"},
+        {AddPage::Choice::Action, "press tab", [](AddPage& p) { p.Combo1->setEditText("Tab"); },
+         "Type", "{TAB}"},
     };
     for (const auto& c : cases) {
         flipToAddPage();
@@ -109,7 +110,8 @@ TEST_F(Editor, AddsAnEntryOfEachChoiceAndHearsItAtOnce)
         EXPECT_EQ(form1->List2.items().back(), c.argument) << c.phrase;
         EXPECT_EQ(form1->List3.items().back(), c.type) << c.phrase;
         EXPECT_EQ(editorPhrases().back(), c.phrase);
-        EXPECT_NE(file("listen").find(std::string("<start>=") + c.phrase + "\r\n"), std::string::npos);
+        EXPECT_NE(file("listen").find(std::string("<start>=") + c.phrase + "\r\n"),
+                  std::string::npos);
         EXPECT_EQ(recognizer.calls.size(), 3u) << "the grammar is reloaded";
         EXPECT_TRUE(page().Text1->text().isEmpty());
         EXPECT_TRUE(page().Text3->text().isEmpty());
@@ -119,12 +121,20 @@ TEST_F(Editor, AddsAnEntryOfEachChoiceAndHearsItAtOnce)
     }
 }
 
-TEST_F(Editor, ActionStoresEveryKeyByItsCode)
-{
+TEST_F(Editor, ActionStoresEveryKeyByItsCode) {
     const std::pair<const char*, const char*> keys[] = {
-        {"Enter", "{enter}"},   {"Space", " "},      {"Left Key", "{left}"}, {"Right Key", "{right}"},
-        {"Up Key", "{up}"},     {"Down Key", "{down}"}, {"Copy", "^{c}"},  {"Paste", "^{v}"},
-        {"Cut", "^{x}"},        {"Delete", "{DELETE}"}, {"Backspace", "{backspace}"}, {"Tab", "{TAB}"},
+        {"Enter", "{enter}"},
+        {"Space", " "},
+        {"Left Key", "{left}"},
+        {"Right Key", "{right}"},
+        {"Up Key", "{up}"},
+        {"Down Key", "{down}"},
+        {"Copy", "^{c}"},
+        {"Paste", "^{v}"},
+        {"Cut", "^{x}"},
+        {"Delete", "{DELETE}"},
+        {"Backspace", "{backspace}"},
+        {"Tab", "{TAB}"},
     };
     for (const auto& [name, code] : keys) {
         flipToAddPage();
@@ -139,8 +149,7 @@ TEST_F(Editor, ActionStoresEveryKeyByItsCode)
     }
 }
 
-TEST_F(Editor, ActionOffersAddOnlyForAKeyName)
-{
+TEST_F(Editor, ActionOffersAddOnlyForAKeyName) {
     flipToAddPage();
     page().Text1->setText("press it");
     page().clickChoice(AddPage::Choice::Action);
@@ -153,8 +162,7 @@ TEST_F(Editor, ActionOffersAddOnlyForAKeyName)
     EXPECT_TRUE(shown(page().Command1));
 }
 
-TEST_F(Editor, TheChoicesSetThePageUp)
-{
+TEST_F(Editor, TheChoicesSetThePageUp) {
     flipToAddPage();
     EXPECT_EQ(page().choice(), AddPage::Choice::Speak); // every arrival starts with Speak
     page().Text3->setText("keep me");
@@ -180,8 +188,7 @@ TEST_F(Editor, TheChoicesSetThePageUp)
     EXPECT_EQ(page().Text3->text(), "the selected text"); // the indicator remembers
 }
 
-TEST_F(Editor, RefusesTheReservedPhrasesExactly)
-{
+TEST_F(Editor, RefusesTheReservedPhrasesExactly) {
     flipToAddPage();
     for (const char* reserved : {"zel listen", "stop listen", "stop speak", "go to sleep"}) {
         page().Text1->setText(reserved);
@@ -194,8 +201,7 @@ TEST_F(Editor, RefusesTheReservedPhrasesExactly)
     }
 }
 
-TEST_F(Editor, ChangesAnEntryInPlace)
-{
+TEST_F(Editor, ChangesAnEntryInPlace) {
     select(4);
     form2->Image5->clicked();
     ChangePanel& panel = *form2->Picture2;
@@ -217,8 +223,7 @@ TEST_F(Editor, ChangesAnEntryInPlace)
     EXPECT_TRUE(form2->Label6->text().isEmpty());
 }
 
-TEST_F(Editor, ReadAndOpenArgumentsAreNotTyped)
-{
+TEST_F(Editor, ReadAndOpenArgumentsAreNotTyped) {
     form1->Exit->trigger();
     writeBrain({"a", "b", "c", "d", "what time", "run"}, {"1", "2", "3", "4", "the time", "/bin/x"},
                {"Speak", "Speak", "Speak", "Speak", "Read", "Open"});
@@ -235,8 +240,7 @@ TEST_F(Editor, ReadAndOpenArgumentsAreNotTyped)
     EXPECT_TRUE(shown(form2->Picture2->Image9));
 }
 
-TEST_F(Editor, CancellingAChangeSavesNothing)
-{
+TEST_F(Editor, CancellingAChangeSavesNothing) {
     const std::string before = file("listen");
     page().Text1->setText("half typed");
     select(5);
@@ -250,8 +254,7 @@ TEST_F(Editor, CancellingAChangeSavesNothing)
     EXPECT_TRUE(page().Text1->text().isEmpty());
 }
 
-TEST_F(Editor, TheArgumentRefusesLineBreaksWithABeep)
-{
+TEST_F(Editor, TheArgumentRefusesLineBreaksWithABeep) {
     select(4);
     form2->Image5->clicked();
     QPlainTextEdit* field = form2->Picture2->Text4;
@@ -262,11 +265,11 @@ TEST_F(Editor, TheArgumentRefusesLineBreaksWithABeep)
     EXPECT_FALSE(field->toPlainText().contains('\n'));
 }
 
-TEST_F(Editor, RemovesTheSelectedEntryFromAllSixListsAndTheFiles)
-{
+TEST_F(Editor, RemovesTheSelectedEntryFromAllSixListsAndTheFiles) {
     select(5);
     form2->Command2->clicked();
-    EXPECT_EQ(form1->List1.items(), (Strings{"zel listen", "stop listen", "stop speak", "go to sleep", "hello"}));
+    EXPECT_EQ(form1->List1.items(),
+              (Strings{"zel listen", "stop listen", "stop speak", "go to sleep", "hello"}));
     EXPECT_EQ(form1->List2.count(), 5);
     EXPECT_EQ(form1->List3.count(), 5);
     EXPECT_EQ(form2->List1->count(), 5);
@@ -276,17 +279,16 @@ TEST_F(Editor, RemovesTheSelectedEntryFromAllSixListsAndTheFiles)
     EXPECT_EQ(file("action"), "Speak\r\n\r\nSpeak\r\n\r\nSpeak\r\n\r\nSpeak\r\n\r\nSpeak\r\n\r\n");
 }
 
-TEST_F(Editor, RemovingTheLastEntryRemovesItFromEveryList)
-{
+TEST_F(Editor, RemovingTheLastEntryRemovesItFromEveryList) {
     select(5);
     form2->Command2->clicked();
     select(4);
     form2->Command2->clicked();
-    EXPECT_EQ(form1->List2.items(), (Strings{"I hear you", "What ever", "Ok I will shut up", "I hope I am sleepy"}));
+    EXPECT_EQ(form1->List2.items(),
+              (Strings{"I hear you", "What ever", "Ok I will shut up", "I hope I am sleepy"}));
 }
 
-TEST_F(Editor, FlipsInSixteenTicksFirstAndFifteenAfterWithOutlineAndPictureOfEachFrame)
-{
+TEST_F(Editor, FlipsInSixteenTicksFirstAndFifteenAfterWithOutlineAndPictureOfEachFrame) {
     std::vector<int> frames;
     auto play = [&] {
         frames.clear();
@@ -329,8 +331,7 @@ TEST_F(Editor, FlipsInSixteenTicksFirstAndFifteenAfterWithOutlineAndPictureOfEac
     EXPECT_EQ(frames.front(), 2);
 }
 
-TEST_F(Editor, TheHideImageHidesTheEditorAndItComesBackAsItWas)
-{
+TEST_F(Editor, TheHideImageHidesTheEditorAndItComesBackAsItWas) {
     select(5);
     QTest::mouseRelease(form2->Image1, Qt::LeftButton);
     EXPECT_FALSE(form2->isVisible());
@@ -339,8 +340,7 @@ TEST_F(Editor, TheHideImageHidesTheEditorAndItComesBackAsItWas)
     EXPECT_EQ(form2->List1->currentRow(), 5);
 }
 
-TEST_F(Editor, PluginsAreListedAndGiveTheirPathWithForwardSlashes)
-{
+TEST_F(Editor, PluginsAreListedAndGiveTheirPathWithForwardSlashes) {
     form1->Exit->trigger();
     std::filesystem::create_directory(programFolder / "plugins");
     TempFolder::write(programFolder / "plugins" / "clock.pnx", "#!/bin/sh\n");
@@ -354,14 +354,14 @@ TEST_F(Editor, PluginsAreListedAndGiveTheirPathWithForwardSlashes)
     EXPECT_FALSE(shown(page().Command3));
     page().Text1->setText("clock");
     page().plugini->itemClicked(page().plugini->item(0));
-    EXPECT_EQ(page().Text3->text().toStdString(), programFolder.path().string() + "/plugins/clock.pnx");
+    EXPECT_EQ(page().Text3->text().toStdString(),
+              programFolder.path().string() + "/plugins/clock.pnx");
     EXPECT_TRUE(shown(page().Command1));
     page().clickChoice(AddPage::Choice::Open);
     EXPECT_TRUE(shown(page().Command3)); // back only when Open is chosen again
 }
 
-TEST_F(Editor, TheChooserWritesThePathIntoBothArgumentFields)
-{
+TEST_F(Editor, TheChooserWritesThePathIntoBothArgumentFields) {
     TempFolder programs;
     TempFolder::write(programs / "run", "#!/bin/sh\n");
     std::filesystem::permissions(programs / "run", std::filesystem::perms::owner_all);
@@ -384,8 +384,7 @@ TEST_F(Editor, TheChooserWritesThePathIntoBothArgumentFields)
     EXPECT_EQ(page().Text3->text(), "//"); // the root's own "/" and the added one
 }
 
-TEST_F(Editor, EditingTheBrainEndsInTheSaveAndReload)
-{
+TEST_F(Editor, EditingTheBrainEndsInTheSaveAndReload) {
     flipToAddPage();
     page().Text1->setText("new phrase");
     page().Text3->setText("New answer");

@@ -13,8 +13,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QListWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
@@ -26,8 +26,7 @@ class ProgramFixture : public ::testing::Test {
 protected:
     using Strings = std::vector<std::string>;
 
-    void build()
-    {
+    void build() {
         form1 = std::make_unique<Form1>(Form1::Parts{scheduler, recognizer, voice, clock, keys,
                                                      clipboard, launcher, messages, tray,
                                                      BrainPaths::inFolder(folder.path())});
@@ -38,13 +37,11 @@ protected:
         speechBubble = std::make_unique<bubble>(scheduler, [this] { return character->pos(); });
         form1->attachWindows(form2.get(), character.get(), speechBubble.get());
     }
-    void start()
-    {
+    void start() {
         build();
         form1->load();
     }
-    void writeBrain(const Strings& phrases, const Strings& arguments, const Strings& types)
-    {
+    void writeBrain(const Strings& phrases, const Strings& arguments, const Strings& types) {
         std::string listen = "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n";
         for (const auto& p : phrases)
             listen += "<start>=" + p + "\r\n";
@@ -59,16 +56,15 @@ protected:
         TempFolder::write(folder / "commandi", values(arguments));
         TempFolder::write(folder / "action", values(types));
     }
-    void writeBuiltins(const std::string& wake = "zel listen", const std::string& bubbleArg = "I hear you",
-                       const std::string& shownArg = "What ever")
-    {
+    void writeBuiltins(const std::string& wake = "zel listen",
+                       const std::string& bubbleArg = "I hear you",
+                       const std::string& shownArg = "What ever") {
         writeBrain({wake, "stop listen", "stop speak", "go to sleep"},
                    {bubbleArg, shownArg, "Ok I will shut up", "I hope I am sleepy"},
                    {"Speak", "Speak", "Speak", "Speak"});
     }
     std::string file(const char* name) const { return TempFolder::read(folder / name); }
-    Strings editorPhrases() const
-    {
+    Strings editorPhrases() const {
         Strings items;
         for (int i = 0; i < form2->List1->count(); ++i)
             items.push_back(form2->List1->item(i)->text().toStdString());

@@ -4,12 +4,12 @@
 
 namespace {
 class StartUp : public ProgramFixture {};
-const std::string seededListen = "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n<start>=zel listen\r\n"
-                                 "<start>=stop listen\r\n<start>=stop speak\r\n<start>=go to sleep\r\n\r\n";
+const std::string seededListen =
+    "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n<start>=zel listen\r\n"
+    "<start>=stop listen\r\n<start>=stop speak\r\n<start>=go to sleep\r\n\r\n";
 } // namespace
 
-TEST_F(StartUp, FirstRunCreatesTheFilesAndSeedsTheDefaultBrainWithinATick)
-{
+TEST_F(StartUp, FirstRunCreatesTheFilesAndSeedsTheDefaultBrainWithinATick) {
     start();
     EXPECT_TRUE(tray.present);
     EXPECT_EQ(tray.tip, "Animated TrayIcon");
@@ -21,7 +21,8 @@ TEST_F(StartUp, FirstRunCreatesTheFilesAndSeedsTheDefaultBrainWithinATick)
 
     scheduler.advance(10);
     EXPECT_EQ(file("listen"), seededListen);
-    EXPECT_EQ(form1->List1.items(), (Strings{"zel listen", "stop listen", "stop speak", "go to sleep"}));
+    EXPECT_EQ(form1->List1.items(),
+              (Strings{"zel listen", "stop listen", "stop speak", "go to sleep"}));
     EXPECT_EQ(editorPhrases(), form1->List1.items());
     EXPECT_FALSE(std::filesystem::exists(folder / "listen.bak"));
 
@@ -38,8 +39,7 @@ TEST_F(StartUp, FirstRunCreatesTheFilesAndSeedsTheDefaultBrainWithinATick)
     EXPECT_FALSE(form1->Timer1.isEnabled());
 }
 
-TEST_F(StartUp, AppliesTheStoredCharacter)
-{
+TEST_F(StartUp, AppliesTheStoredCharacter) {
     writeBuiltins("nubo listen");
     start();
     EXPECT_FALSE(form1->firstCharacterMenu->isEnabled());
@@ -50,8 +50,7 @@ TEST_F(StartUp, AppliesTheStoredCharacter)
     EXPECT_EQ(character->characterSize(), QSize(86, 96));
 }
 
-TEST_F(StartUp, AHiddenCharacterTurnsTheBubbleOffAndRewritesTheBrainOnce)
-{
+TEST_F(StartUp, AHiddenCharacterTurnsTheBubbleOffAndRewritesTheBrainOnce) {
     writeBuiltins("zel listen", "I hear you", "What ever ");
     start();
     EXPECT_EQ(character->characterSize(), QSize(0, 0));
@@ -61,16 +60,14 @@ TEST_F(StartUp, AHiddenCharacterTurnsTheBubbleOffAndRewritesTheBrainOnce)
     EXPECT_NE(file("commandi").find("I hear you \r\n"), std::string::npos);
 }
 
-TEST_F(StartUp, RestoresTheBubbleOptionFromEntryZero)
-{
+TEST_F(StartUp, RestoresTheBubbleOptionFromEntryZero) {
     writeBuiltins("zel listen", "I hear you ");
     start();
     EXPECT_FALSE(form1->bub->isChecked());
     EXPECT_TRUE(form1->bub->isEnabled());
 }
 
-TEST_F(StartUp, AnUnreadableBrainIsNeverSeededOver)
-{
+TEST_F(StartUp, AnUnreadableBrainIsNeverSeededOver) {
     writeBuiltins();
     std::filesystem::remove(folder / "listen");
     std::filesystem::create_directory(folder / "listen");
@@ -81,8 +78,7 @@ TEST_F(StartUp, AnUnreadableBrainIsNeverSeededOver)
     EXPECT_NE(file("commandi").find("Ok I will shut up"), std::string::npos);
 }
 
-TEST_F(StartUp, SeedingOverFilesThatHoldSomethingKeepsACopy)
-{
+TEST_F(StartUp, SeedingOverFilesThatHoldSomethingKeepsACopy) {
     // A phrase file that yields no phrase (here: written with some other program's layout).
     TempFolder::write(folder / "listen", "phrase=hello\r\n");
     TempFolder::write(folder / "commandi", "Hi\r\n");
@@ -95,8 +91,7 @@ TEST_F(StartUp, SeedingOverFilesThatHoldSomethingKeepsACopy)
     EXPECT_EQ(file("listen"), seededListen);
 }
 
-TEST_F(StartUp, ARefusingRecognizerDoesNotMakeTheBrainLookEmpty)
-{
+TEST_F(StartUp, ARefusingRecognizerDoesNotMakeTheBrainLookEmpty) {
     writeBrain({"zel listen", "stop listen", "stop speak", "go to sleep", "my phrase"},
                {"I hear you", "What ever", "Ok I will shut up", "I hope I am sleepy", "Mine"},
                {"Speak", "Speak", "Speak", "Speak", "Speak"});
@@ -108,8 +103,7 @@ TEST_F(StartUp, ARefusingRecognizerDoesNotMakeTheBrainLookEmpty)
     EXPECT_FALSE(std::filesystem::exists(folder / "listen.bak"));
 }
 
-TEST_F(StartUp, ExitRemovesTheTrayIconAndWritesTheBrain)
-{
+TEST_F(StartUp, ExitRemovesTheTrayIconAndWritesTheBrain) {
     writeBuiltins();
     start();
     form1->List2.setItem(2, "Quiet now");

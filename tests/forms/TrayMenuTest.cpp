@@ -3,8 +3,7 @@
 namespace {
 class TrayMenu : public ProgramFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         writeBuiltins();
         start();
         scheduler.advance(1);
@@ -15,8 +14,7 @@ protected:
 };
 } // namespace
 
-TEST_F(TrayMenu, TheWakePhraseAnimatesTheEarsAndTheIdleIconIsBackWithinATick)
-{
+TEST_F(TrayMenu, TheWakePhraseAnimatesTheEarsAndTheIdleIconIsBackWithinATick) {
     recognizer.hear("zel listen");
     EXPECT_TRUE(listening());
     EXPECT_TRUE(form1->Llisten->isChecked());
@@ -27,7 +25,7 @@ TEST_F(TrayMenu, TheWakePhraseAnimatesTheEarsAndTheIdleIconIsBackWithinATick)
         frames.push_back(tray.current);
     }
     EXPECT_EQ(frames, (std::vector<TrayPicture>{TrayPicture::Ear1, TrayPicture::Ear2,
-                                                 TrayPicture::Ear3, TrayPicture::Ear1}));
+                                                TrayPicture::Ear3, TrayPicture::Ear1}));
     recognizer.hear("stop speak");
     EXPECT_TRUE(waiting());
     scheduler.advance(1);
@@ -36,8 +34,7 @@ TEST_F(TrayMenu, TheWakePhraseAnimatesTheEarsAndTheIdleIconIsBackWithinATick)
     EXPECT_FALSE(form1->Llisten->isChecked());
 }
 
-TEST_F(TrayMenu, ListenTogglesBetweenWaitingAndListening)
-{
+TEST_F(TrayMenu, ListenTogglesBetweenWaitingAndListening) {
     form1->Llisten->trigger();
     EXPECT_TRUE(listening());
     EXPECT_TRUE(form1->Llisten->isChecked());
@@ -50,8 +47,7 @@ TEST_F(TrayMenu, ListenTogglesBetweenWaitingAndListening)
     EXPECT_EQ(speechBubble->text(), "What ever");
 }
 
-TEST_F(TrayMenu, SleepDisablesListeningAndWakingEnablesItAgain)
-{
+TEST_F(TrayMenu, SleepDisablesListeningAndWakingEnablesItAgain) {
     form1->Auto->trigger();
     EXPECT_TRUE(form1->Auto->isChecked());
     EXPECT_FALSE(form1->Llisten->isEnabled());
@@ -76,8 +72,7 @@ TEST_F(TrayMenu, SleepDisablesListeningAndWakingEnablesItAgain)
     EXPECT_EQ(voice.said.back(), "Hello again");
 }
 
-TEST_F(TrayMenu, GoToSleepHeardWhileListeningRunsTheSleepAction)
-{
+TEST_F(TrayMenu, GoToSleepHeardWhileListeningRunsTheSleepAction) {
     recognizer.hear("zel listen");
     recognizer.hear("go to sleep");
     EXPECT_TRUE(form1->flags.isAsleep());
@@ -85,8 +80,7 @@ TEST_F(TrayMenu, GoToSleepHeardWhileListeningRunsTheSleepAction)
     EXPECT_EQ(voice.said, (Strings{"I hear you", "I hope I am sleepy"}));
 }
 
-TEST_F(TrayMenu, AutoListenListensAgainOneTickAfterEveryCommand)
-{
+TEST_F(TrayMenu, AutoListenListensAgainOneTickAfterEveryCommand) {
     form1->Auto->trigger();
     EXPECT_EQ(voice.said, Strings{"I hear you"});
     scheduler.advance(1);
@@ -101,8 +95,7 @@ TEST_F(TrayMenu, AutoListenListensAgainOneTickAfterEveryCommand)
     EXPECT_FALSE(form1->aut.isEnabled());
 }
 
-TEST_F(TrayMenu, BubbleIsStoredInEntryZeroAndSurvivesARestart)
-{
+TEST_F(TrayMenu, BubbleIsStoredInEntryZeroAndSurvivesARestart) {
     form1->bub->trigger();
     EXPECT_FALSE(form1->bub->isChecked());
     EXPECT_EQ(form1->List2.item(0), "I hear you ");
@@ -114,8 +107,7 @@ TEST_F(TrayMenu, BubbleIsStoredInEntryZeroAndSurvivesARestart)
     EXPECT_EQ(file("commandi").substr(0, 12), "I hear you\r\n");
 }
 
-TEST_F(TrayMenu, ChoosingACharacterWritesItsWakePhraseAndGreets)
-{
+TEST_F(TrayMenu, ChoosingACharacterWritesItsWakePhraseAndGreets) {
     form1->firstCharacterMenu->trigger();
     EXPECT_EQ(voice.said, Strings{"Whats up?"});
     EXPECT_EQ(speechBubble->text(), "Whats up?");
@@ -130,16 +122,14 @@ TEST_F(TrayMenu, ChoosingACharacterWritesItsWakePhraseAndGreets)
     EXPECT_TRUE(listening());
 }
 
-TEST_F(TrayMenu, RightButtonUpOnTheTrayIconIsTheOnlyClickThatOpensTheMenu)
-{
+TEST_F(TrayMenu, RightButtonUpOnTheTrayIconIsTheOnlyClickThatOpensTheMenu) {
     // A left click must not open the (modal) menu; it only gives the character the focus.
     tray.click(TrayPort::leftButtonUp);
     tray.click(TrayPort::leftButtonDoubleClick);
     EXPECT_FALSE(form1->popup->isVisible());
 }
 
-TEST_F(TrayMenu, AboutShowsTheMainWindowAndAClickPutsItAwayWithinATick)
-{
+TEST_F(TrayMenu, AboutShowsTheMainWindowAndAClickPutsItAwayWithinATick) {
     form1->hi->trigger();
     EXPECT_TRUE(form1->isVisible());
     EXPECT_EQ(form1->windowTitle(), "About - Parlon 2");

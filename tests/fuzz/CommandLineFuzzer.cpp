@@ -7,8 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);
     // Some paths count as executable files: those that end in 'x' or start with "/bin/".
     const auto isExecutable = [](const std::string& path) {

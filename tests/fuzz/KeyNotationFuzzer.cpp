@@ -7,8 +7,7 @@
 #include <map>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string notation(reinterpret_cast<const char*>(data), size);
     const auto result = KeyNotation::parse(notation);
     if (!result.ok()) {

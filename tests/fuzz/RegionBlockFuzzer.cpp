@@ -10,8 +10,7 @@
 #include <cstring>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Exact-size copy: a read past the end is caught.
     std::vector<std::uint8_t> block(data, data + size);
     (void)QtWindowRegion::regionOf(block);

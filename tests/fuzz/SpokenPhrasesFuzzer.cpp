@@ -9,8 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto phrases = BrainFileFormat::phrasesFromText(
         TextCodec::decode(std::string_view(reinterpret_cast<const char*>(data), size)));
     const SpokenPhrases spoken(phrases);

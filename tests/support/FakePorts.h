@@ -24,8 +24,7 @@ public:
 
 class FakeKeySender final : public KeySender {
 public:
-    Status send(const std::vector<KeyEvent>& events) override
-    {
+    Status send(const std::vector<KeyEvent>& events) override {
         if (!available)
             return Status::failure("no display");
         sent.push_back(events);
@@ -41,13 +40,11 @@ public:
 // The foreground program's side is played by the test: copyOnCtrlC is what it copies.
 class FakeClipboard final : public Clipboard {
 public:
-    void clear() override
-    {
+    void clear() override {
         content.clear();
         ++clears;
     }
-    bool waitForChange(int timeoutMs) override
-    {
+    bool waitForChange(int timeoutMs) override {
         waitedMs += timeoutMs;
         if (pendingCopy) {
             content = *pendingCopy;
@@ -56,8 +53,7 @@ public:
         }
         return false;
     }
-    std::optional<std::string> text() override
-    {
+    std::optional<std::string> text() override {
         if (unreadable)
             return std::nullopt;
         return content;
@@ -71,8 +67,7 @@ public:
 
 class FakeLauncher final : public ProgramLauncher {
 public:
-    Status launch(const std::string& commandLine) override
-    {
+    Status launch(const std::string& commandLine) override {
         launched.push_back(commandLine);
         return fails ? Status::failure("not executable") : Status::success();
     }
@@ -88,20 +83,17 @@ public:
 
 class FakeTray final : public TrayPort {
 public:
-    void add(TrayPicture picture, const std::string& tip) override
-    {
+    void add(TrayPicture picture, const std::string& tip) override {
         present = true;
         current = picture;
         this->tip = tip;
         ++requests;
     }
-    void modify(TrayPicture picture, const std::string&) override
-    {
+    void modify(TrayPicture picture, const std::string&) override {
         current = picture;
         ++requests;
     }
-    void remove() override
-    {
+    void remove() override {
         present = false;
         ++requests;
     }
@@ -115,8 +107,7 @@ public:
 
 class FakeUrlOpener final : public UrlOpener {
 public:
-    Status open(const std::string& address) override
-    {
+    Status open(const std::string& address) override {
         opened.push_back(address);
         return Status::success();
     }

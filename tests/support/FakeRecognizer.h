@@ -9,13 +9,11 @@
 class FakeRecognizer final : public Recognizer {
 public:
     void deactivate() override { calls.push_back("deactivate"); }
-    Status loadGrammarFromFile(const std::string& path) override
-    {
+    Status loadGrammarFromFile(const std::string& path) override {
         calls.push_back("load " + path);
         return refuseGrammar ? Status::failure("grammar refused") : Status::success();
     }
-    Status activate() override
-    {
+    Status activate() override {
         calls.push_back("activate");
         return Status::success();
     }

@@ -8,14 +8,12 @@
 // Records every sentence and every stop; the test decides when speech starts and finishes.
 class FakeSynthesizer final : public Synthesizer {
 public:
-    void speak(const std::string& text) override
-    {
+    void speak(const std::string& text) override {
         said.push_back(text);
         log.push_back("say " + text);
         speaking = true;
     }
-    void stopSpeaking() override
-    {
+    void stopSpeaking() override {
         ++stops;
         log.push_back("stop");
         speaking = false;
@@ -24,8 +22,7 @@ public:
     bool isSpeaking() const override { return speaking; }
 
     void start() { raiseSpeakingStarted(); }
-    void finish()
-    {
+    void finish() {
         speaking = false;
         raiseSpeakingFinished();
     }

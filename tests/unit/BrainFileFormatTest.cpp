@@ -4,23 +4,21 @@
 
 using Strings = std::vector<std::string>;
 
-TEST(BrainFileFormat, WritesThePhraseFileAsTheGrammarText)
-{
-    EXPECT_EQ(BrainFileFormat::phraseFileText({"zel listen", "stop listen", "stop speak", "go to sleep"}),
-              "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n"
-              "<start>=zel listen\r\n<start>=stop listen\r\n<start>=stop speak\r\n"
-              "<start>=go to sleep\r\n\r\n");
+TEST(BrainFileFormat, WritesThePhraseFileAsTheGrammarText) {
+    EXPECT_EQ(
+        BrainFileFormat::phraseFileText({"zel listen", "stop listen", "stop speak", "go to sleep"}),
+        "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n"
+        "<start>=zel listen\r\n<start>=stop listen\r\n<start>=stop speak\r\n"
+        "<start>=go to sleep\r\n\r\n");
     EXPECT_EQ(BrainFileFormat::phraseFileText({}), "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n\r\n");
 }
 
-TEST(BrainFileFormat, WritesValuesEachFollowedByAnEmptyLine)
-{
+TEST(BrainFileFormat, WritesValuesEachFollowedByAnEmptyLine) {
     EXPECT_EQ(BrainFileFormat::valueFileText({"I hear you ", "What ever"}),
               "I hear you \r\n\r\nWhat ever\r\n\r\n");
 }
 
-TEST(BrainFileFormat, ReadsPhrasesWithAnyLineEndAndSkipsOtherLines)
-{
+TEST(BrainFileFormat, ReadsPhrasesWithAnyLineEndAndSkipsOtherLines) {
     const struct {
         const char* name;
         std::string text;
@@ -38,8 +36,7 @@ TEST(BrainFileFormat, ReadsPhrasesWithAnyLineEndAndSkipsOtherLines)
         EXPECT_EQ(BrainFileFormat::phrasesFromText(c.text), c.phrases) << c.name;
 }
 
-TEST(BrainFileFormat, ReadsValuesWithOrWithoutSeparatorLines)
-{
+TEST(BrainFileFormat, ReadsValuesWithOrWithoutSeparatorLines) {
     const Strings expected = {"I hear you", "What ever "};
     EXPECT_EQ(BrainFileFormat::valuesFromText("I hear you\r\n\r\nWhat ever \r\n\r\n"), expected);
     EXPECT_EQ(BrainFileFormat::valuesFromText("I hear you\r\nWhat ever \r\n"), expected);

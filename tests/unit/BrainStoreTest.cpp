@@ -1,6 +1,6 @@
+#include "brain/BrainStore.h"
 #include "FakeRecognizer.h"
 #include "TempFolder.h"
-#include "brain/BrainStore.h"
 #include "brain/BuiltinEntries.h"
 #include "brain/StringList.h"
 
@@ -20,23 +20,20 @@ const std::string builtinPhraseFile = "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n"
 class BrainStoreTest : public ::testing::Test {
 protected:
     BrainStoreTest()
-        : store(recognizer, BrainPaths::inFolder(folder.path()), {phrases, arguments, types})
-    {
+        : store(recognizer, BrainPaths::inFolder(folder.path()), {phrases, arguments, types}) {
         store.attachEditorLists({editorPhrases, editorArguments, editorTypes});
     }
 
-    void writeBrain(const std::string& listen, const std::string& commandi, const std::string& action)
-    {
+    void writeBrain(const std::string& listen, const std::string& commandi,
+                    const std::string& action) {
         TempFolder::write(folder / "listen", listen);
         TempFolder::write(folder / "commandi", commandi);
         TempFolder::write(folder / "action", action);
     }
-    void fillBuiltins()
-    {
+    void fillBuiltins() {
         for (const auto& entry : Builtin::entries)
-            BrainLists{phrases, arguments, types}.append(std::string(entry.phrase),
-                                                         std::string(entry.argument),
-                                                         std::string(entry.type));
+            BrainLists{phrases, arguments, types}.append(
+                std::string(entry.phrase), std::string(entry.argument), std::string(entry.type));
     }
     std::string file(const char* name) { return TempFolder::read(folder / name); }
 
@@ -49,8 +46,7 @@ protected:
 
 } // namespace
 
-TEST_F(BrainStoreTest, CreatesMissingFilesEmptyAndPrivate)
-{
+TEST_F(BrainStoreTest, CreatesMissingFilesEmptyAndPrivate) {
     TempFolder::write(folder / "listen", "keep");
     ASSERT_TRUE(store.createMissingFiles().ok());
     EXPECT_EQ(file("listen"), "keep");
@@ -60,16 +56,14 @@ TEST_F(BrainStoreTest, CreatesMissingFilesEmptyAndPrivate)
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
-TEST_F(BrainStoreTest, CreatesTheBrainFolderWhenMissing)
-{
+TEST_F(BrainStoreTest, CreatesTheBrainFolderWhenMissing) {
     BrainStore nested(recognizer, BrainPaths::inFolder(folder / "a" / "parlon"),
                       {phrases, arguments, types});
     ASSERT_TRUE(nested.createMissingFiles().ok());
     EXPECT_TRUE(std::filesystem::is_regular_file(folder / "a" / "parlon" / "listen"));
 }
 
-TEST_F(BrainStoreTest, BuiltinsWriteByteForByteAndReadBackIdentical)
-{
+TEST_F(BrainStoreTest, BuiltinsWriteByteForByteAndReadBackIdentical) {
     fillBuiltins();
     arguments.setItem(0, "I hear you ");
     arguments.setItem(1, "What ever ");
@@ -87,11 +81,11 @@ TEST_F(BrainStoreTest, BuiltinsWriteByteForByteAndReadBackIdentical)
     EXPECT_EQ(editorPhrases.items(), phrases.items());
     EXPECT_EQ(editorArguments.items(), arguments.items());
     EXPECT_EQ(editorTypes.items(), types.items());
-    EXPECT_EQ(recognizer.calls, (Strings{"deactivate", "load " + (folder / "listen").string(), "activate"}));
+    EXPECT_EQ(recognizer.calls,
+              (Strings{"deactivate", "load " + (folder / "listen").string(), "activate"}));
 }
 
-TEST_F(BrainStoreTest, ARefusedGrammarStillFillsTheListsAndReportsTheError)
-{
+TEST_F(BrainStoreTest, ARefusedGrammarStillFillsTheListsAndReportsTheError) {
     writeBrain(builtinPhraseFile, "a\r\nb\r\nc\r\nd\r\n", "Speak\r\nSpeak\r\nSpeak\r\nSpeak\r\n");
     recognizer.refuseGrammar = true;
     const Status loaded = store.LoadBrain();
@@ -101,8 +95,7 @@ TEST_F(BrainStoreTest, ARefusedGrammarStillFillsTheListsAndReportsTheError)
     EXPECT_TRUE(store.maySeed()); // only the files decide; the watch sees a full phrase list
 }
 
-TEST_F(BrainStoreTest, AnEntryWithAnEmptyFieldIsSkippedWholeSoNoLaterEntryShifts)
-{
+TEST_F(BrainStoreTest, AnEntryWithAnEmptyFieldIsSkippedWholeSoNoLaterEntryShifts) {
     BrainLists lists{phrases, arguments, types};
     lists.append("one", "1", "Speak");
     lists.append("two", "", "Speak");
@@ -117,31 +110,28 @@ TEST_F(BrainStoreTest, AnEntryWithAnEmptyFieldIsSkippedWholeSoNoLaterEntryShifts
     EXPECT_EQ(types.items(), (Strings{"Speak", "Speak"}));
 }
 
-TEST_F(BrainStoreTest, NoCharacterIsLostToTheCodePage)
-{
+TEST_F(BrainStoreTest, NoCharacterIsLostToTheCodePage) {
     BrainLists lists{phrases, arguments, types};
     const std::string french = "caf\xC3\xA9 cr\xC3\xA8me";
     const std::string japanese = "\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF";
     lists.append(french, japanese, "Speak");
     ASSERT_TRUE(store.SaveBrain().ok());
     EXPECT_NE(file("listen").find("caf\xE9 cr\xE8me"), std::string::npos); // Windows-1252 fits
-    EXPECT_EQ(file("commandi"), japanese + "\r\n\r\n");                     // UTF-8 where it does not
+    EXPECT_EQ(file("commandi"), japanese + "\r\n\r\n"); // UTF-8 where it does not
     store.clearAllLists();
     ASSERT_TRUE(store.LoadBrain().ok());
     EXPECT_EQ(phrases.items(), Strings{french});
     EXPECT_EQ(arguments.items(), Strings{japanese});
 }
 
-TEST_F(BrainStoreTest, ReadsAUtf16BrainSavedByATextEditor)
-{
+TEST_F(BrainStoreTest, ReadsAUtf16BrainSavedByATextEditor) {
     const std::string text = "\xFF\xFE" + std::string("h\0i\0\r\0\n\0", 8);
     writeBrain("<start>=hi\r\n", text, "Speak\r\n");
     ASSERT_TRUE(store.LoadBrain().ok());
     EXPECT_EQ(arguments.items(), Strings{"hi"});
 }
 
-TEST_F(BrainStoreTest, UnequalEntryCountsLoadAndOnlyWholeEntriesAreSavedAgain)
-{
+TEST_F(BrainStoreTest, UnequalEntryCountsLoadAndOnlyWholeEntriesAreSavedAgain) {
     writeBrain("<start>=a\r\n<start>=b\r\n<start>=c\r\n", "1\r\n", "Speak\r\nSpeak\r\n");
     ASSERT_TRUE(store.LoadBrain().ok());
     EXPECT_EQ(phrases.count(), 3);
@@ -152,8 +142,7 @@ TEST_F(BrainStoreTest, UnequalEntryCountsLoadAndOnlyWholeEntriesAreSavedAgain)
     EXPECT_EQ(file("commandi"), "1\r\n\r\n");
 }
 
-TEST_F(BrainStoreTest, AFailedWriteLeavesTheOldFilesAndIsReported)
-{
+TEST_F(BrainStoreTest, AFailedWriteLeavesTheOldFilesAndIsReported) {
     fillBuiltins();
     ASSERT_TRUE(store.SaveBrain().ok());
     const std::string oldListen = file("listen");
@@ -180,8 +169,7 @@ TEST_F(BrainStoreTest, AFailedWriteLeavesTheOldFilesAndIsReported)
         EXPECT_EQ(entry.path().filename().string().front() == '.', false) << entry.path();
 }
 
-TEST_F(BrainStoreTest, AFailedSaveKeepsTheChangeInMemoryAndTheEditorInStep)
-{
+TEST_F(BrainStoreTest, AFailedSaveKeepsTheChangeInMemoryAndTheEditorInStep) {
     fillBuiltins();
     store.createMissingFiles().ok();
     std::filesystem::remove(folder / "commandi");
@@ -194,8 +182,7 @@ TEST_F(BrainStoreTest, AFailedSaveKeepsTheChangeInMemoryAndTheEditorInStep)
     EXPECT_EQ(editorTypes.items(), types.items());
 }
 
-TEST_F(BrainStoreTest, WhatCouldNotBeReadIsNeverWrittenOver)
-{
+TEST_F(BrainStoreTest, WhatCouldNotBeReadIsNeverWrittenOver) {
     TempFolder::write(folder / "listen", builtinPhraseFile);
     std::filesystem::create_directory(folder / "commandi");
     TempFolder::write(folder / "action", "Speak\r\n");
@@ -205,8 +192,7 @@ TEST_F(BrainStoreTest, WhatCouldNotBeReadIsNeverWrittenOver)
     EXPECT_EQ(file("listen"), builtinPhraseFile);
 }
 
-TEST_F(BrainStoreTest, LoadsAtMostTheBrainsLimitAndNeverShortensTheFilesAtExit)
-{
+TEST_F(BrainStoreTest, LoadsAtMostTheBrainsLimitAndNeverShortensTheFilesAtExit) {
     std::string listen = "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n";
     std::string values;
     std::string kinds;
@@ -224,8 +210,7 @@ TEST_F(BrainStoreTest, LoadsAtMostTheBrainsLimitAndNeverShortensTheFilesAtExit)
     EXPECT_EQ(file("listen"), listen);
 }
 
-TEST_F(BrainStoreTest, KeepsACopyOfNonEmptyFiles)
-{
+TEST_F(BrainStoreTest, KeepsACopyOfNonEmptyFiles) {
     writeBrain("junk", "", "more junk");
     ASSERT_TRUE(store.backupFiles().ok());
     EXPECT_EQ(file("listen.bak"), "junk");
@@ -233,8 +218,7 @@ TEST_F(BrainStoreTest, KeepsACopyOfNonEmptyFiles)
     EXPECT_EQ(file("action.bak"), "more junk");
 }
 
-TEST_F(BrainStoreTest, ABrainFileKeptThroughALinkStaysALink)
-{
+TEST_F(BrainStoreTest, ABrainFileKeptThroughALinkStaysALink) {
     TempFolder elsewhere;
     TempFolder::write(elsewhere / "listen", "");
     std::filesystem::create_symlink(elsewhere / "listen", folder / "listen");
@@ -244,8 +228,7 @@ TEST_F(BrainStoreTest, ABrainFileKeptThroughALinkStaysALink)
     EXPECT_EQ(TempFolder::read(elsewhere / "listen"), builtinPhraseFile);
 }
 
-TEST_F(BrainStoreTest, LeavingWithoutAChangeKeepsTheFilesAsTheyAre)
-{
+TEST_F(BrainStoreTest, LeavingWithoutAChangeKeepsTheFilesAsTheyAre) {
     writeBrain("<start>=a\n<start>=b\n", "1\n2\n", "Speak\nSpeak\n"); // a hand-edited brain
     ASSERT_TRUE(store.LoadBrain().ok());
     TempFolder::write(folder / "commandi", "one\ntwo\n"); // edited again while the program runs
@@ -258,9 +241,9 @@ TEST_F(BrainStoreTest, LeavingWithoutAChangeKeepsTheFilesAsTheyAre)
     EXPECT_EQ(file("commandi"), "1\r\n\r\nchanged\r\n\r\n");
 }
 
-TEST_F(BrainStoreTest, SavingOverIncompleteEntriesKeepsTheOldFilesBeside)
-{
-    writeBrain("<start>=a\r\n<start>=b\r\n<start>=c\r\n", "1\r\n", "Speak\r\nSpeak\r\nRead\r\nOpen\r\n");
+TEST_F(BrainStoreTest, SavingOverIncompleteEntriesKeepsTheOldFilesBeside) {
+    writeBrain("<start>=a\r\n<start>=b\r\n<start>=c\r\n", "1\r\n",
+               "Speak\r\nSpeak\r\nRead\r\nOpen\r\n");
     ASSERT_TRUE(store.LoadBrain().ok());
     ASSERT_TRUE(store.SaveBrain().ok());
     EXPECT_EQ(file("listen.bak"), "<start>=a\r\n<start>=b\r\n<start>=c\r\n");

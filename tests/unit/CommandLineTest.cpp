@@ -5,8 +5,7 @@
 
 using Plan = CommandLine::Plan;
 
-TEST(CommandLine, FindsTheProgramAsTheFirstExecutablePrefix)
-{
+TEST(CommandLine, FindsTheProgramAsTheFirstExecutablePrefix) {
     const std::set<std::string> executables = {"/opt/My Apps/run", "/usr/bin/xterm", "/opt/My"};
     const auto isExecutable = [&](const std::string& p) { return executables.count(p) > 0; };
     const std::vector<std::string> path = {"/usr/bin", "relative"};
@@ -33,15 +32,13 @@ TEST(CommandLine, FindsTheProgramAsTheFirstExecutablePrefix)
         EXPECT_EQ(CommandLine::resolve(c.line, isExecutable, path), c.plan) << c.line;
 }
 
-TEST(CommandLine, NeverSearchesTheCurrentFolder)
-{
+TEST(CommandLine, NeverSearchesTheCurrentFolder) {
     const auto isExecutable = [](const std::string& p) { return p == "tool" || p == "./tool"; };
     EXPECT_FALSE(CommandLine::resolve("tool", isExecutable, CommandLine::searchPathFrom(":.:")));
     EXPECT_TRUE(CommandLine::resolve("./tool", isExecutable, {}));
 }
 
-TEST(CommandLine, SplitsASearchPath)
-{
+TEST(CommandLine, SplitsASearchPath) {
     EXPECT_EQ(CommandLine::searchPathFrom("/a:/b::/c"),
               (std::vector<std::string>{"/a", "/b", "", "/c"}));
 }

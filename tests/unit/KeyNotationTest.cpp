@@ -6,8 +6,7 @@ namespace {
 
 // Writes events compactly: a tap (press then release) of a character as the character, of a named
 // key as {NAME}; a modifier's press and release as <ctrl> and </ctrl>.
-std::string describe(const std::vector<KeyEvent>& events)
-{
+std::string describe(const std::vector<KeyEvent>& events) {
     std::string out;
     for (std::size_t i = 0; i < events.size(); ++i) {
         const KeyEvent& e = events[i];
@@ -20,7 +19,8 @@ std::string describe(const std::vector<KeyEvent>& events)
             out += std::string(e.down ? "<" : "</") + name + ">";
             continue;
         }
-        if (!e.down || i + 1 >= events.size() || !(events[i + 1].key == e.key) || events[i + 1].down)
+        if (!e.down || i + 1 >= events.size() || !(events[i + 1].key == e.key) ||
+            events[i + 1].down)
             return "unpaired key event";
         ++i;
         if (e.key.kind == Key::Kind::Named) {
@@ -36,8 +36,7 @@ std::string describe(const std::vector<KeyEvent>& events)
 
 } // namespace
 
-TEST(KeyNotation, TurnsNotationIntoKeyEvents)
-{
+TEST(KeyNotation, TurnsNotationIntoKeyEvents) {
     const struct {
         const char* notation;
         const char* events;
@@ -80,8 +79,7 @@ TEST(KeyNotation, TurnsNotationIntoKeyEvents)
     }
 }
 
-TEST(KeyNotation, RefusesMalformedNotationWithAClearMessageAndNoEvents)
-{
+TEST(KeyNotation, RefusesMalformedNotationWithAClearMessageAndNoEvents) {
     const struct {
         const char* notation;
         const char* says;
@@ -106,7 +104,8 @@ TEST(KeyNotation, RefusesMalformedNotationWithAClearMessageAndNoEvents)
     for (const auto& c : cases) {
         const auto result = KeyNotation::parse(c.notation);
         EXPECT_FALSE(result.ok()) << c.notation;
-        EXPECT_NE(result.error.find(c.says), std::string::npos) << c.notation << ": " << result.error;
+        EXPECT_NE(result.error.find(c.says), std::string::npos)
+            << c.notation << ": " << result.error;
         EXPECT_TRUE(result.events.empty()) << c.notation;
     }
 }

@@ -15,8 +15,7 @@ struct Attributes {
 class RecordingWindow final : public LayeredWindowPort {
 public:
     void makeLayered() override { ++layered; }
-    void setLayeredAttributes(std::uint32_t key, std::uint8_t alpha, std::int32_t flags) override
-    {
+    void setLayeredAttributes(std::uint32_t key, std::uint8_t alpha, std::int32_t flags) override {
         applied.push_back({key, alpha, flags});
     }
     int layered = 0;
@@ -24,8 +23,7 @@ public:
 };
 } // namespace
 
-TEST(LayeredWnd, TheBubblesSequenceEndsAtAlpha190WithoutColourKey)
-{
+TEST(LayeredWnd, TheBubblesSequenceEndsAtAlpha190WithoutColourKey) {
     RecordingWindow window;
     LayeredWnd layered;
     ASSERT_TRUE(layered.SetAlphaWnd(&window).ok());
@@ -34,8 +32,7 @@ TEST(LayeredWnd, TheBubblesSequenceEndsAtAlpha190WithoutColourKey)
     EXPECT_EQ(window.applied, (std::vector<Attributes>{{0, 255, 3}, {0, 190, 3}, {0, 190, 2}}));
 }
 
-TEST(LayeredWnd, AColourKeyWaitsForTheNextApplication)
-{
+TEST(LayeredWnd, AColourKeyWaitsForTheNextApplication) {
     RecordingWindow window;
     LayeredWnd layered;
     ASSERT_TRUE(layered.SetAlphaWnd(&window).ok());
@@ -45,8 +42,7 @@ TEST(LayeredWnd, AColourKeyWaitsForTheNextApplication)
     EXPECT_EQ(window.applied.back(), (Attributes{0x0000FF, 255, 1}));
 }
 
-TEST(LayeredWnd, AnAlphaOutsideAByteIsRefusedAndTheOldAttributesStay)
-{
+TEST(LayeredWnd, AnAlphaOutsideAByteIsRefusedAndTheOldAttributesStay) {
     RecordingWindow window;
     LayeredWnd layered;
     ASSERT_TRUE(layered.SetAlphaWnd(&window).ok());
@@ -58,14 +54,12 @@ TEST(LayeredWnd, AnAlphaOutsideAByteIsRefusedAndTheOldAttributesStay)
     EXPECT_EQ(window.layered, 4); // made layered before the check, each time
 }
 
-TEST(LayeredWnd, WithoutABoundWindowNothingIsApplied)
-{
+TEST(LayeredWnd, WithoutABoundWindowNothingIsApplied) {
     LayeredWnd layered;
     EXPECT_FALSE(layered.setAlpha(10).ok());
 }
 
-TEST(LayeredWnd, SavesOnlyValuesThatDifferFromTheDefaults)
-{
+TEST(LayeredWnd, SavesOnlyValuesThatDifferFromTheDefaults) {
     LayeredWnd layered;
     PropertyBag bag;
     layered.WriteProperties(bag);

@@ -1,10 +1,10 @@
+#include "shell/PhraseDispatcher.h"
 #include "FakePorts.h"
 #include "FakeSynthesizer.h"
 #include "brain/BrainLists.h"
 #include "brain/StringList.h"
 #include "shell/DispatcherHost.h"
 #include "shell/ListeningState.h"
-#include "shell/PhraseDispatcher.h"
 #include "shell/ProgramOpener.h"
 #include "shell/Speaker.h"
 #include "shell/SpokenReports.h"
@@ -18,14 +18,12 @@ enum class State { Waiting, Listening, Asleep };
 
 class RecordingHost final : public DispatcherHost {
 public:
-    void showListening() override
-    {
+    void showListening() override {
         ++listeningShown;
         listenChecked = true;
     }
     void setListenChecked(bool checked) override { listenChecked = checked; }
-    void runSleepAction() override
-    {
+    void runSleepAction() override {
         ++sleeps;
         if (onSleep)
             onSleep();
@@ -42,8 +40,8 @@ protected:
         : speaker(voice)
         , reports(speaker, clock, clipboard, keys, [this] { ++pendingRuns; })
         , opener(speaker, launcher, messages)
-        , dispatcher({flags, brain, speaker, reports, opener, keys, host, [this] { ++pendingRuns; }})
-    {
+        , dispatcher(
+              {flags, brain, speaker, reports, opener, keys, host, [this] { ++pendingRuns; }}) {
         speaker.setShowHandler([this](const std::string& text) { shown.push_back(text); });
         host.onSleep = [this] {
             flags.waiting = false;
@@ -57,17 +55,14 @@ protected:
         set(State::Waiting);
     }
 
-    void add(const std::string& phrase, const std::string& argument, const std::string& type)
-    {
+    void add(const std::string& phrase, const std::string& argument, const std::string& type) {
         brain.append(phrase, argument, type);
     }
-    void set(State state)
-    {
+    void set(State state) {
         flags.waiting = state == State::Waiting;
         flags.listening = state == State::Listening;
     }
-    State state() const
-    {
+    State state() const {
         EXPECT_FALSE(flags.waiting && flags.listening);
         return flags.waiting ? State::Waiting : flags.listening ? State::Listening : State::Asleep;
     }
@@ -92,8 +87,7 @@ protected:
 
 } // namespace
 
-TEST_F(Dispatch, FollowsTheTableOfResponses)
-{
+TEST_F(Dispatch, FollowsTheTableOfResponses) {
     const struct {
         const char* name;
         State before;
@@ -102,24 +96,55 @@ TEST_F(Dispatch, FollowsTheTableOfResponses)
         Strings shownTexts;
         State after;
     } cases[] = {
-        {"wake phrase in Waiting", State::Waiting, "zel listen", {"I hear you"}, {"I hear you"}, State::Listening},
+        {"wake phrase in Waiting",
+         State::Waiting,
+         "zel listen",
+         {"I hear you"},
+         {"I hear you"},
+         State::Listening},
         {"stop speak in Waiting", State::Waiting, "stop speak", {"Ok"}, {"Ok"}, State::Waiting},
         {"stop listen in Waiting", State::Waiting, "stop listen", {}, {}, State::Waiting},
         {"go to sleep in Waiting", State::Waiting, "go to sleep", {}, {}, State::Waiting},
         {"brain phrase in Waiting", State::Waiting, "hello there", {}, {}, State::Waiting},
         {"wake phrase with other case", State::Waiting, "Zel listen", {}, {}, State::Waiting},
-        {"wake phrase in Listening", State::Listening, "zel listen", {"I am all.reddy listening"},
-         {"I am all.reddy listening"}, State::Listening},
-        {"stop listen in Listening", State::Listening, "stop listen", {"What ever"}, {"What ever"}, State::Waiting},
-        {"stop speak in Listening", State::Listening, "stop speak", {"Ok I will shut up"},
-         {"Ok I will shut up"}, State::Waiting},
+        {"wake phrase in Listening",
+         State::Listening,
+         "zel listen",
+         {"I am all.reddy listening"},
+         {"I am all.reddy listening"},
+         State::Listening},
+        {"stop listen in Listening",
+         State::Listening,
+         "stop listen",
+         {"What ever"},
+         {"What ever"},
+         State::Waiting},
+        {"stop speak in Listening",
+         State::Listening,
+         "stop speak",
+         {"Ok I will shut up"},
+         {"Ok I will shut up"},
+         State::Waiting},
         {"go to sleep in Listening", State::Listening, "go to sleep", {}, {}, State::Asleep},
         {"speak entry", State::Listening, "hello there", {"Hi!"}, {"Hi!"}, State::Waiting},
         {"type entry", State::Listening, "copy that", {"Yes Sir"}, {"Yes Sir"}, State::Waiting},
-        {"type entry that does not parse", State::Listening, "bad keys", {"I can not type that"},
-         {"I can not type that"}, State::Waiting},
-        {"time", State::Listening, "what time", {"The time is 9 5"}, {"The time is 9:5"}, State::Waiting},
-        {"date", State::Listening, "what date", {"The date is 5 of march"}, {"The date is 5 of march"},
+        {"type entry that does not parse",
+         State::Listening,
+         "bad keys",
+         {"I can not type that"},
+         {"I can not type that"},
+         State::Waiting},
+        {"time",
+         State::Listening,
+         "what time",
+         {"The time is 9 5"},
+         {"The time is 9:5"},
+         State::Waiting},
+        {"date",
+         State::Listening,
+         "what date",
+         {"The date is 5 of march"},
+         {"The date is 5 of march"},
          State::Waiting},
         {"read with unknown argument", State::Listening, "read nonsense", {}, {}, State::Listening},
         {"open", State::Listening, "open it", {"Roger that!"}, {"Roger that!"}, State::Waiting},
@@ -158,16 +183,14 @@ TEST_F(Dispatch, FollowsTheTableOfResponses)
     }
 }
 
-TEST_F(Dispatch, StopSpeakInWaitingCutsSpeechOffBeforeSayingOk)
-{
+TEST_F(Dispatch, StopSpeakInWaitingCutsSpeechOffBeforeSayingOk) {
     voice.speak("a long story");
     voice.log.clear();
     dispatcher.onPhrase("stop speak");
     EXPECT_EQ(voice.log, (Strings{"stop", "say Ok"}));
 }
 
-TEST_F(Dispatch, TypeSendsTheKeysBeforeAnythingIsSaid)
-{
+TEST_F(Dispatch, TypeSendsTheKeysBeforeAnythingIsSaid) {
     add("copy that", "^{c}", "Type");
     set(State::Listening);
     bool keysFirst = false;
@@ -179,8 +202,7 @@ TEST_F(Dispatch, TypeSendsTheKeysBeforeAnythingIsSaid)
     EXPECT_EQ(voice.log, (Strings{"stop", "say Yes Sir"}));
 }
 
-TEST_F(Dispatch, TypeWithoutADisplaySaysItCannot)
-{
+TEST_F(Dispatch, TypeWithoutADisplaySaysItCannot) {
     add("copy that", "^{c}", "Type");
     keys.available = false;
     set(State::Listening);
@@ -189,8 +211,7 @@ TEST_F(Dispatch, TypeWithoutADisplaySaysItCannot)
     EXPECT_EQ(state(), State::Waiting);
 }
 
-TEST_F(Dispatch, DuplicatePhrasesAreAllHandledInPositionOrder)
-{
+TEST_F(Dispatch, DuplicatePhrasesAreAllHandledInPositionOrder) {
     add("twice", "first", "Speak");
     add("other", "never", "Speak");
     add("twice", "second", "Speak");
@@ -202,8 +223,7 @@ TEST_F(Dispatch, DuplicatePhrasesAreAllHandledInPositionOrder)
     EXPECT_EQ(types.selectedIndex(), 6);
 }
 
-TEST_F(Dispatch, AFailedOpenShowsTheMessageAndKeepsListening)
-{
+TEST_F(Dispatch, AFailedOpenShowsTheMessageAndKeepsListening) {
     add("open notes", "/home/user/notes.txt", "Open");
     add("open notes", "never reached", "Speak");
     launcher.fails = true;
@@ -216,8 +236,7 @@ TEST_F(Dispatch, AFailedOpenShowsTheMessageAndKeepsListening)
     EXPECT_TRUE(host.listenChecked);
 }
 
-TEST_F(Dispatch, OpenShowsRogerBeforeSayingItAndStartsTheArgumentUnchanged)
-{
+TEST_F(Dispatch, OpenShowsRogerBeforeSayingItAndStartsTheArgumentUnchanged) {
     add("open editor", "/opt/My Apps/edit --new", "Open");
     set(State::Listening);
     Strings order;
@@ -229,8 +248,7 @@ TEST_F(Dispatch, OpenShowsRogerBeforeSayingItAndStartsTheArgumentUnchanged)
     EXPECT_EQ(launcher.launched, Strings{"/opt/My Apps/edit --new"});
 }
 
-TEST_F(Dispatch, AnEmptyTextInListeningClearsTheSelections)
-{
+TEST_F(Dispatch, AnEmptyTextInListeningClearsTheSelections) {
     set(State::Listening);
     brain.selectAll(2);
     dispatcher.onPhrase("");
@@ -241,8 +259,7 @@ TEST_F(Dispatch, AnEmptyTextInListeningClearsTheSelections)
     EXPECT_EQ(state(), State::Listening);
 }
 
-TEST_F(Dispatch, TheWakePhraseIsWhateverEntryZeroHolds)
-{
+TEST_F(Dispatch, TheWakePhraseIsWhateverEntryZeroHolds) {
     phrases.setItem(0, "nubo listen");
     dispatcher.onPhrase("zel listen");
     EXPECT_EQ(state(), State::Waiting);
@@ -251,16 +268,14 @@ TEST_F(Dispatch, TheWakePhraseIsWhateverEntryZeroHolds)
     EXPECT_EQ(host.listeningShown, 1);
 }
 
-TEST_F(Dispatch, AnEmptyBrainHasNoWakePhrase)
-{
+TEST_F(Dispatch, AnEmptyBrainHasNoWakePhrase) {
     brain.clear();
     dispatcher.onPhrase("");
     dispatcher.onPhrase("zel listen");
     EXPECT_EQ(state(), State::Waiting);
 }
 
-TEST_F(Dispatch, ReadsTheSelectionThroughTheClipboard)
-{
+TEST_F(Dispatch, ReadsTheSelectionThroughTheClipboard) {
     add("read it", "the selected text", "Read");
     set(State::Listening);
     clipboard.content = "old";
@@ -273,8 +288,7 @@ TEST_F(Dispatch, ReadsTheSelectionThroughTheClipboard)
     EXPECT_EQ(state(), State::Waiting);
 }
 
-TEST_F(Dispatch, ReadingNothingSelectedSaysItCannot)
-{
+TEST_F(Dispatch, ReadingNothingSelectedSaysItCannot) {
     const struct {
         const char* name;
         bool keysWork;

@@ -1,5 +1,5 @@
-#include "TempFolder.h"
 #include "platform/linux/PosixProgramLauncher.h"
+#include "TempFolder.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -11,8 +11,7 @@ namespace {
 
 // Waits for a file that a started program writes; the program runs on its own, so the test can
 // only look for its traces.
-bool appears(const std::filesystem::path& file)
-{
+bool appears(const std::filesystem::path& file) {
     for (int i = 0; i < 500; ++i) {
         if (std::filesystem::exists(file) && !TempFolder::read(file).empty())
             return true;
@@ -21,27 +20,26 @@ bool appears(const std::filesystem::path& file)
     return false;
 }
 
-void makeScript(const std::filesystem::path& path, const std::string& body, bool executable = true)
-{
+void makeScript(const std::filesystem::path& path, const std::string& body,
+                bool executable = true) {
     TempFolder::write(path, "#!/bin/sh\n" + body + "\n");
     ::chmod(path.c_str(), executable ? 0755 : 0644);
 }
 
 } // namespace
 
-TEST(PosixProgramLauncher, StartsAnExecutableWithItsArgumentsAndNoShell)
-{
+TEST(PosixProgramLauncher, StartsAnExecutableWithItsArgumentsAndNoShell) {
     TempFolder folder;
     const auto out = folder / "out";
     makeScript(folder / "record", "printf '%s|' \"$@\" > \"" + out.string() + "\"");
     PosixProgramLauncher launcher;
-    ASSERT_TRUE(launcher.launch((folder / "record").string() + " one \"two three\" $(touch x) ;").ok());
+    ASSERT_TRUE(
+        launcher.launch((folder / "record").string() + " one \"two three\" $(touch x) ;").ok());
     ASSERT_TRUE(appears(out));
     EXPECT_EQ(TempFolder::read(out), "one|two three|$(touch|x)|;|");
 }
 
-TEST(PosixProgramLauncher, StartsAProgramWhosePathHasBlanks)
-{
+TEST(PosixProgramLauncher, StartsAProgramWhosePathHasBlanks) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "My Programs");
     const auto out = folder / "out";
@@ -51,14 +49,14 @@ TEST(PosixProgramLauncher, StartsAProgramWhosePathHasBlanks)
     EXPECT_TRUE(appears(out));
 }
 
-TEST(PosixProgramLauncher, RunsTheProgramInASessionOfItsOwnWithQuietStreams)
-{
+TEST(PosixProgramLauncher, RunsTheProgramInASessionOfItsOwnWithQuietStreams) {
     TempFolder folder;
     const auto out = folder / "out";
     makeScript(folder / "probe",
                "{ ps -o sid= -p $$; readlink /proc/$$/fd/0; readlink /proc/$$/fd/2; "
-               "echo \"$DESKTOP_STARTUP_ID\"; } > \"" + out.string() + ".tmp\"; mv \"" +
-                   out.string() + ".tmp\" \"" + out.string() + "\"");
+               "echo \"$DESKTOP_STARTUP_ID\"; } > \"" +
+                   out.string() + ".tmp\"; mv \"" + out.string() + ".tmp\" \"" + out.string() +
+                   "\"");
     PosixProgramLauncher launcher;
     ASSERT_TRUE(launcher.launch((folder / "probe").string()).ok());
     ASSERT_TRUE(appears(out));
@@ -68,8 +66,7 @@ TEST(PosixProgramLauncher, RunsTheProgramInASessionOfItsOwnWithQuietStreams)
     EXPECT_NE(report.find("_TIME0"), std::string::npos) << report;
 }
 
-TEST(PosixProgramLauncher, RefusesWhatIsNotAnExecutableFile)
-{
+TEST(PosixProgramLauncher, RefusesWhatIsNotAnExecutableFile) {
     TempFolder folder;
     makeScript(folder / "notes.txt", "echo hi", false);
     std::filesystem::create_directory(folder / "folder");
@@ -85,8 +82,7 @@ TEST(PosixProgramLauncher, RefusesWhatIsNotAnExecutableFile)
 
 namespace {
 // Children of this process that have ended but whose status nobody collected.
-int zombieChildren()
-{
+int zombieChildren() {
     int zombies = 0;
     for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
         const std::string name = entry.path().filename().string();
@@ -107,8 +103,7 @@ int zombieChildren()
 }
 } // namespace
 
-TEST(PosixProgramLauncher, LeavesNoZombieBehind)
-{
+TEST(PosixProgramLauncher, LeavesNoZombieBehind) {
     TempFolder folder;
     makeScript(folder / "quick", "exit 0");
     {

@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 #include <thread>
 
-TEST(ManualScheduler, FiresDueTicksInOrderOfDueTime)
-{
+TEST(ManualScheduler, FiresDueTicksInOrderOfDueTime) {
     ManualScheduler scheduler;
     std::vector<std::string> ticks;
     Timer fast(scheduler, "fast", 10, [&] { ticks.push_back("fast"); });
@@ -17,8 +16,7 @@ TEST(ManualScheduler, FiresDueTicksInOrderOfDueTime)
     EXPECT_EQ(scheduler.nowMs(), 30);
 }
 
-TEST(ManualScheduler, EnablingStartsAFullIntervalAndDisablingCancels)
-{
+TEST(ManualScheduler, EnablingStartsAFullIntervalAndDisablingCancels) {
     ManualScheduler scheduler;
     int ticks = 0;
     Timer timer(scheduler, "t", 100, [&] { ++ticks; });
@@ -37,8 +35,7 @@ TEST(ManualScheduler, EnablingStartsAFullIntervalAndDisablingCancels)
     EXPECT_EQ(ticks, 2);
 }
 
-TEST(ManualScheduler, ATickThatStopsItsTimerIsTheLast)
-{
+TEST(ManualScheduler, ATickThatStopsItsTimerIsTheLast) {
     ManualScheduler scheduler;
     int ticks = 0;
     Timer* self = nullptr;
@@ -52,8 +49,7 @@ TEST(ManualScheduler, ATickThatStopsItsTimerIsTheLast)
     EXPECT_EQ(ticks, 1);
 }
 
-TEST(ManualScheduler, RunsPostedTasksFromOtherThreadsOnAdvance)
-{
+TEST(ManualScheduler, RunsPostedTasksFromOtherThreadsOnAdvance) {
     ManualScheduler scheduler;
     int runs = 0;
     std::thread([&] { scheduler.post([&] { ++runs; }); }).join();
@@ -62,8 +58,7 @@ TEST(ManualScheduler, RunsPostedTasksFromOtherThreadsOnAdvance)
     EXPECT_EQ(runs, 1);
 }
 
-TEST(ManualScheduler, ADestroyedTimerNeverFires)
-{
+TEST(ManualScheduler, ADestroyedTimerNeverFires) {
     ManualScheduler scheduler;
     int ticks = 0;
     {

@@ -1,7 +1,7 @@
+#include "shell/SpokenReports.h"
 #include "FakePorts.h"
 #include "FakeSynthesizer.h"
 #include "shell/Speaker.h"
-#include "shell/SpokenReports.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,7 @@ namespace {
 struct Reports : ::testing::Test {
     Reports()
         : speaker(voice)
-        , reports(speaker, clock, clipboard, keys, [] {})
-    {
+        , reports(speaker, clock, clipboard, keys, [] {}) {
         speaker.setShowHandler([this](const std::string& t) { shown = t; });
     }
     FakeSynthesizer voice;
@@ -23,8 +22,7 @@ struct Reports : ::testing::Test {
 };
 } // namespace
 
-TEST_F(Reports, TimeIsSaidWithABlankAndShownWithAColonWithoutLeadingZeros)
-{
+TEST_F(Reports, TimeIsSaidWithABlankAndShownWithAColonWithoutLeadingZeros) {
     const struct {
         int hour, minute;
         const char* said;
@@ -44,8 +42,7 @@ TEST_F(Reports, TimeIsSaidWithABlankAndShownWithAColonWithoutLeadingZeros)
     }
 }
 
-TEST_F(Reports, DateNamesTheMonthInLowerCase)
-{
+TEST_F(Reports, DateNamesTheMonthInLowerCase) {
     const char* months[] = {"january", "february", "march",     "april",   "may",      "june",
                             "july",    "august",   "september", "october", "november", "december"};
     for (int month = 1; month <= 12; ++month) {
@@ -58,8 +55,7 @@ TEST_F(Reports, DateNamesTheMonthInLowerCase)
     }
 }
 
-TEST_F(Reports, SelectionWaitsAtMostItsBoundForTheCopy)
-{
+TEST_F(Reports, SelectionWaitsAtMostItsBoundForTheCopy) {
     reports.ReadSelectedText();
     EXPECT_EQ(clipboard.waitedMs, SpokenReports::copyTimeoutMs);
     EXPECT_EQ(voice.said.back(), "I can not read that");

@@ -4,8 +4,7 @@
 
 using Encoding = TextCodec::Encoding;
 
-TEST(TextCodec, DecodesByContent)
-{
+TEST(TextCodec, DecodesByContent) {
     struct Case {
         const char* name;
         std::string bytes;
@@ -33,18 +32,18 @@ TEST(TextCodec, DecodesByContent)
     }
 }
 
-TEST(TextCodec, WritesWindows1252WhenEveryCharacterFitsElseUtf8)
-{
+TEST(TextCodec, WritesWindows1252WhenEveryCharacterFitsElseUtf8) {
     Encoding chosen{};
-    EXPECT_EQ(TextCodec::encodeForFile(std::string_view("caf\xC3\xA9 \xE2\x82\xAC"), &chosen), "caf\xE9 \x80");
+    EXPECT_EQ(TextCodec::encodeForFile(std::string_view("caf\xC3\xA9 \xE2\x82\xAC"), &chosen),
+              "caf\xE9 \x80");
     EXPECT_EQ(chosen, Encoding::Windows1252);
-    const std::string greek = "\xCE\xBA\xCE\xB1\xCE\xBB\xCE\xB7\xCE\xBC\xCE\xAD\xCF\x81\xCE\xB1 caf\xC3\xA9";
+    const std::string greek =
+        "\xCE\xBA\xCE\xB1\xCE\xBB\xCE\xB7\xCE\xBC\xCE\xAD\xCF\x81\xCE\xB1 caf\xC3\xA9";
     EXPECT_EQ(TextCodec::encodeForFile(greek, &chosen), greek);
     EXPECT_EQ(chosen, Encoding::Utf8);
 }
 
-TEST(TextCodec, AnyByteSequenceSurvivesAReadAndAWrite)
-{
+TEST(TextCodec, AnyByteSequenceSurvivesAReadAndAWrite) {
     std::string junk;
     for (int b = 0; b < 256; ++b)
         junk += static_cast<char>(b);
@@ -53,11 +52,11 @@ TEST(TextCodec, AnyByteSequenceSurvivesAReadAndAWrite)
     EXPECT_EQ(TextCodec::encodeForFile(text), junk);
 }
 
-TEST(TextCodec, TextThatLooksLikeAByteOrderMarkSurvives)
-{
-    for (const std::string& text : {std::string("\xEF\xBB\xBFhi \xCE\xBA"), // a mark, then Greek
-                                   std::string("\xC3\xBF\xC3\xBEh"),          // "ÿþh"
-                                   std::string("\xC3\xBE\xC3\xBFh"),          // "þÿh"
-                                   std::string("\xC3\xA2\xE2\x80\x9A\xC2\xAC")}) // "â‚¬", UTF-8 "€" in 1252
+TEST(TextCodec, TextThatLooksLikeAByteOrderMarkSurvives) {
+    for (const std::string& text :
+         {std::string("\xEF\xBB\xBFhi \xCE\xBA"),       // a mark, then Greek
+          std::string("\xC3\xBF\xC3\xBEh"),             // "ÿþh"
+          std::string("\xC3\xBE\xC3\xBFh"),             // "þÿh"
+          std::string("\xC3\xA2\xE2\x80\x9A\xC2\xAC")}) // "â‚¬", UTF-8 "€" in 1252
         EXPECT_EQ(TextCodec::decode(TextCodec::encodeForFile(text)), text);
 }

@@ -48,4 +48,3 @@ void PulseCapture::close() {
     if (pa_simple* stream = stream_.exchange(nullptr))
         pa_simple_free(stream);
 }
-

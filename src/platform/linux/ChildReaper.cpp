@@ -9,8 +9,7 @@
 #include <utility>
 
 namespace {
-int openProcessDescriptor(pid_t pid)
-{
+int openProcessDescriptor(pid_t pid) {
 #ifdef SYS_pidfd_open
     return static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
 #else
@@ -20,16 +19,14 @@ int openProcessDescriptor(pid_t pid)
 #endif
 }
 
-void reap(pid_t pid)
-{
+void reap(pid_t pid) {
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
 }
 } // namespace
 
-ChildReaper::ChildReaper()
-{
+ChildReaper::ChildReaper() {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
         wakeRead_ = fds[0];
@@ -38,8 +35,7 @@ ChildReaper::ChildReaper()
     }
 }
 
-ChildReaper::~ChildReaper()
-{
+ChildReaper::~ChildReaper() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -55,8 +51,7 @@ ChildReaper::~ChildReaper()
         ::close(wakeWrite_);
 }
 
-void ChildReaper::watch(pid_t child)
-{
+void ChildReaper::watch(pid_t child) {
     if (!thread_.joinable()) {
         // No waiting thread could be started: a thread of its own waits for this child.
         std::thread([child] { reap(child); }).detach();
@@ -70,8 +65,7 @@ void ChildReaper::watch(pid_t child)
     (void)!::write(wakeWrite_, &byte, 1);
 }
 
-void ChildReaper::run()
-{
+void ChildReaper::run() {
     std::vector<std::pair<pid_t, int>> children; // pid and its process descriptor
     for (;;) {
         std::vector<pollfd> waits{{wakeRead_, POLLIN, 0}};

@@ -19,8 +19,7 @@ namespace {
 
 std::atomic<unsigned> launchCount{0};
 
-std::vector<std::string> childEnvironment()
-{
+std::vector<std::string> childEnvironment() {
     std::vector<std::string> variables;
     for (char** entry = environ; entry && *entry; ++entry) {
         const std::string_view variable(*entry);
@@ -36,8 +35,7 @@ std::vector<std::string> childEnvironment()
     return variables;
 }
 
-std::vector<char*> pointersTo(std::vector<std::string>& strings)
-{
+std::vector<char*> pointersTo(std::vector<std::string>& strings) {
     std::vector<char*> pointers;
     pointers.reserve(strings.size() + 1);
     for (auto& s : strings)
@@ -48,18 +46,17 @@ std::vector<char*> pointersTo(std::vector<std::string>& strings)
 
 } // namespace
 
-bool PosixProgramLauncher::isExecutableFile(const std::string& path)
-{
+bool PosixProgramLauncher::isExecutableFile(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
            ::access(path.c_str(), X_OK) == 0;
 }
 
-Status PosixProgramLauncher::launch(const std::string& commandLine)
-{
+Status PosixProgramLauncher::launch(const std::string& commandLine) {
     const char* pathVariable = std::getenv("PATH");
-    const auto plan = CommandLine::resolve(commandLine, &PosixProgramLauncher::isExecutableFile,
-                                           CommandLine::searchPathFrom(pathVariable ? pathVariable : ""));
+    const auto plan =
+        CommandLine::resolve(commandLine, &PosixProgramLauncher::isExecutableFile,
+                             CommandLine::searchPathFrom(pathVariable ? pathVariable : ""));
     if (!plan)
         return Status::failure("\"" + commandLine + "\" does not name an executable file");
 
@@ -75,7 +72,8 @@ Status PosixProgramLauncher::launch(const std::string& commandLine)
     posix_spawn_file_actions_init(&actions);
     posix_spawnattr_init(&attributes);
     for (int fd = 0; fd <= 2; ++fd)
-        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY,
+                                         0);
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     struct stat homeInfo {};
     if (const char* home = std::getenv("HOME");
@@ -87,8 +85,8 @@ Status PosixProgramLauncher::launch(const std::string& commandLine)
     sigfillset(&defaults);
     posix_spawnattr_setsigmask(&attributes, &noSignals);
     posix_spawnattr_setsigdefault(&attributes, &defaults);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK |
-                                              POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
     pid_t pid = 0;
     const int error = ::posix_spawn(&pid, plan->program.c_str(), &actions, &attributes,

@@ -2,4 +2,6 @@
 
 #include <QApplication>
 
-void QtBeeper::beep() { QApplication::beep(); }
+void QtBeeper::beep() {
+    QApplication::beep();
+}

@@ -6,10 +6,11 @@
 #include <QMimeData>
 #include <QTimer>
 
-void QtClipboard::clear() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
+void QtClipboard::clear() {
+    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+}
 
-bool QtClipboard::waitForChange(int timeoutMs)
-{
+bool QtClipboard::waitForChange(int timeoutMs) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     QEventLoop loop;
     bool changed = false;
@@ -28,8 +29,7 @@ bool QtClipboard::waitForChange(int timeoutMs)
     return changed;
 }
 
-std::optional<std::string> QtClipboard::text()
-{
+std::optional<std::string> QtClipboard::text() {
     const QString text = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
     return text.toStdString();
 }

@@ -12,7 +12,8 @@ public:
     explicit QtLayeredWindow(QWidget& window);
 
     void makeLayered() override {}
-    void setLayeredAttributes(std::uint32_t colorKey, std::uint8_t alpha, std::int32_t flags) override;
+    void setLayeredAttributes(std::uint32_t colorKey, std::uint8_t alpha,
+                              std::int32_t flags) override;
 
 private:
     QWidget& window_;

@@ -7,21 +7,18 @@
 #include <QTimer>
 
 QtScheduler::QtScheduler(Upkeep upkeep)
-    : upkeep_(upkeep)
-{
+    : upkeep_(upkeep) {
     clock_.start();
     if (upkeep_ == Upkeep::OnDemand && QCoreApplication::instance())
         QCoreApplication::instance()->installEventFilter(this);
 }
 
-QtScheduler::~QtScheduler()
-{
+QtScheduler::~QtScheduler() {
     if (QCoreApplication::instance())
         QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void QtScheduler::post(std::function<void()> task)
-{
+void QtScheduler::post(std::function<void()> task) {
     ++postedPending_;
     QMetaObject::invokeMethod(
         this,
@@ -33,8 +30,7 @@ void QtScheduler::post(std::function<void()> task)
         Qt::QueuedConnection);
 }
 
-bool QtScheduler::isSettled(std::int64_t sinceMs) const
-{
+bool QtScheduler::isSettled(std::int64_t sinceMs) const {
     if (postedPending_ > 0)
         return false;
     if (upkeep_ == Upkeep::Literal)
@@ -51,10 +47,11 @@ bool QtScheduler::isSettled(std::int64_t sinceMs) const
     return true;
 }
 
-void QtScheduler::processPendingEvents() { QCoreApplication::processEvents(); }
+void QtScheduler::processPendingEvents() {
+    QCoreApplication::processEvents();
+}
 
-void QtScheduler::armTimer(Timer& timer)
-{
+void QtScheduler::armTimer(Timer& timer) {
     QTimer*& qtimer = timers_[&timer];
     if (!qtimer) {
         qtimer = new QTimer(this);
@@ -70,14 +67,12 @@ void QtScheduler::armTimer(Timer& timer)
     qtimer->start(timer.interval());
 }
 
-void QtScheduler::disarmTimer(Timer& timer)
-{
+void QtScheduler::disarmTimer(Timer& timer) {
     if (auto found = timers_.find(&timer); found != timers_.end())
         found->second->stop();
 }
 
-void QtScheduler::forgetTimer(Timer& timer)
-{
+void QtScheduler::forgetTimer(Timer& timer) {
     if (auto found = timers_.find(&timer); found != timers_.end()) {
         upkeepTimers_.erase(found->second);
         observerTimers_.erase(found->second);
@@ -87,8 +82,7 @@ void QtScheduler::forgetTimer(Timer& timer)
     }
 }
 
-void QtScheduler::onTimeout(Timer& timer)
-{
+void QtScheduler::onTimeout(Timer& timer) {
     if (upkeepTimers_.count(timers_[&timer]))
         lastTick_[&timer] = nowMs();
     const bool changed = timer.fire();
@@ -96,8 +90,7 @@ void QtScheduler::onTimeout(Timer& timer)
         wakeUpkeep(&timer);
 }
 
-void QtScheduler::wakeUpkeep(const Timer* except)
-{
+void QtScheduler::wakeUpkeep(const Timer* except) {
     for (auto& [timer, qtimer] : timers_) {
         if (timer != except && timer->isEnabled() && !timer->wakesOnlyWhenWoken() &&
             upkeepTimers_.count(qtimer) && !qtimer->isActive())
@@ -105,15 +98,13 @@ void QtScheduler::wakeUpkeep(const Timer* except)
     }
 }
 
-void QtScheduler::wakeTimer(Timer& timer)
-{
+void QtScheduler::wakeTimer(Timer& timer) {
     if (auto found = timers_.find(&timer);
         found != timers_.end() && upkeepTimers_.count(found->second) && !found->second->isActive())
         found->second->start(timer.interval());
 }
 
-bool QtScheduler::eventFilter(QObject* watched, QEvent* event)
-{
+bool QtScheduler::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Timer:
         if (upkeepTimers_.count(watched) || observerTimers_.count(watched))

@@ -1,36 +1,34 @@
 #include "QtTrayIcon.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <QMouseEvent>
+#include <QWidget>
 #include <algorithm>
 
 namespace {
 // The XEmbed tray icon is a private widget of this class; its mouse events tell which button
 // went up, which the activation signal (sent on press) does not.
-bool isEmbeddedIconWidget(const QObject* object)
-{
+bool isEmbeddedIconWidget(const QObject* object) {
     return object && object->isWidgetType() &&
            qstrcmp(object->metaObject()->className(), "QSystemTrayIconSys") == 0;
 }
-bool embeddedIconExists()
-{
+bool embeddedIconExists() {
     const auto widgets = QApplication::topLevelWidgets();
     return std::any_of(widgets.begin(), widgets.end(),
                        [](const QWidget* w) { return isEmbeddedIconWidget(w); });
 }
 } // namespace
 
-QtTrayIcon::QtTrayIcon()
-{
+QtTrayIcon::QtTrayIcon() {
     connect(&icon_, &QSystemTrayIcon::activated, this, &QtTrayIcon::onActivated);
     qApp->installEventFilter(this);
 }
 
-QtTrayIcon::~QtTrayIcon() { qApp->removeEventFilter(this); }
+QtTrayIcon::~QtTrayIcon() {
+    qApp->removeEventFilter(this);
+}
 
-QIcon QtTrayIcon::iconOf(TrayPicture picture)
-{
+QIcon QtTrayIcon::iconOf(TrayPicture picture) {
     switch (picture) {
     case TrayPicture::Idle:
         return QIcon(QStringLiteral(":/assets/tray-idle.png"));
@@ -50,8 +48,7 @@ QIcon QtTrayIcon::iconOf(TrayPicture picture)
     return {};
 }
 
-void QtTrayIcon::add(TrayPicture picture, const std::string& tip)
-{
+void QtTrayIcon::add(TrayPicture picture, const std::string& tip) {
     tip_ = tip;
     icon_.setToolTip(QString::fromStdString(tip));
     icon_.setIcon(iconOf(picture));
@@ -59,8 +56,7 @@ void QtTrayIcon::add(TrayPicture picture, const std::string& tip)
     icon_.show();
 }
 
-void QtTrayIcon::modify(TrayPicture picture, const std::string& tip)
-{
+void QtTrayIcon::modify(TrayPicture picture, const std::string& tip) {
     if (shown_ == picture && tip_ == tip)
         return;
     if (tip_ != tip) {
@@ -73,26 +69,24 @@ void QtTrayIcon::modify(TrayPicture picture, const std::string& tip)
     }
 }
 
-void QtTrayIcon::remove()
-{
+void QtTrayIcon::remove() {
     icon_.hide();
     shown_.reset();
 }
 
-bool QtTrayIcon::isEmbedded() const
-{
-    return QSystemTrayIcon::isSystemTrayAvailable() && icon_.isVisible() && !icon_.geometry().isEmpty();
+bool QtTrayIcon::isEmbedded() const {
+    return QSystemTrayIcon::isSystemTrayAvailable() && icon_.isVisible() &&
+           !icon_.geometry().isEmpty();
 }
 
 // The menu a notification opens may end the program, which takes the icon away; the icon must
 // not be in the middle of handling its own mouse event then.
-void QtTrayIcon::notifyLater(int code)
-{
-    QMetaObject::invokeMethod(this, [this, code] { notify(code); }, Qt::QueuedConnection);
+void QtTrayIcon::notifyLater(int code) {
+    QMetaObject::invokeMethod(
+        this, [this, code] { notify(code); }, Qt::QueuedConnection);
 }
 
-bool QtTrayIcon::eventFilter(QObject* watched, QEvent* event)
-{
+bool QtTrayIcon::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease && isEmbeddedIconWidget(watched)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton)
@@ -103,8 +97,7 @@ bool QtTrayIcon::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void QtTrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
-{
+void QtTrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
     case QSystemTrayIcon::DoubleClick:
         notifyLater(leftButtonDoubleClick);

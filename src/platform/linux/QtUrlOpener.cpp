@@ -3,8 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-Status QtUrlOpener::open(const std::string& address)
-{
+Status QtUrlOpener::open(const std::string& address) {
     const QUrl url = QUrl::fromUserInput(QString::fromStdString(address));
     if (!url.isValid())
         return Status::failure("\"" + address + "\" is not an address");

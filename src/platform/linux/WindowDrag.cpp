@@ -10,21 +10,19 @@ namespace {
 constexpr quint64 standInTimestamp = 1;
 } // namespace
 
-bool WindowDrag::startSystemMove(QWidget& window)
-{
+bool WindowDrag::startSystemMove(QWidget& window) {
     QWindow* handle = window.windowHandle();
     if (!handle || !handle->startSystemMove())
         return false;
     auto* release = new QMouseEvent(QEvent::MouseButtonRelease, QPointF(0, 0),
-                                    window.mapToGlobal(QPointF(0, 0)), Qt::LeftButton,
-                                    Qt::NoButton, Qt::NoModifier);
+                                    window.mapToGlobal(QPointF(0, 0)), Qt::LeftButton, Qt::NoButton,
+                                    Qt::NoModifier);
     release->setTimestamp(standInTimestamp);
     QCoreApplication::postEvent(handle, release);
     return true;
 }
 
-bool WindowDrag::isStandInRelease(const QEvent& event)
-{
+bool WindowDrag::isStandInRelease(const QEvent& event) {
     return event.type() == QEvent::MouseButtonRelease &&
            static_cast<const QMouseEvent&>(event).timestamp() == standInTimestamp;
 }

@@ -11,51 +11,75 @@
 
 namespace {
 
-unsigned long keysymOf(NamedKey key)
-{
+unsigned long keysymOf(NamedKey key) {
     switch (key) {
-    case NamedKey::Enter: return XK_Return;
-    case NamedKey::Tab: return XK_Tab;
-    case NamedKey::Escape: return XK_Escape;
-    case NamedKey::Backspace: return XK_BackSpace;
-    case NamedKey::Delete: return XK_Delete;
-    case NamedKey::Insert: return XK_Insert;
-    case NamedKey::Home: return XK_Home;
-    case NamedKey::End: return XK_End;
-    case NamedKey::PageUp: return XK_Prior;
-    case NamedKey::PageDown: return XK_Next;
-    case NamedKey::Up: return XK_Up;
-    case NamedKey::Down: return XK_Down;
-    case NamedKey::Left: return XK_Left;
-    case NamedKey::Right: return XK_Right;
-    case NamedKey::CapsLock: return XK_Caps_Lock;
-    case NamedKey::NumLock: return XK_Num_Lock;
-    case NamedKey::ScrollLock: return XK_Scroll_Lock;
-    case NamedKey::Break: return XK_Pause;
-    case NamedKey::PrintScreen: return XK_Print;
-    case NamedKey::Help: return XK_Help;
-    case NamedKey::Add: return XK_KP_Add;
-    case NamedKey::Subtract: return XK_KP_Subtract;
-    case NamedKey::Multiply: return XK_KP_Multiply;
-    case NamedKey::Divide: return XK_KP_Divide;
+    case NamedKey::Enter:
+        return XK_Return;
+    case NamedKey::Tab:
+        return XK_Tab;
+    case NamedKey::Escape:
+        return XK_Escape;
+    case NamedKey::Backspace:
+        return XK_BackSpace;
+    case NamedKey::Delete:
+        return XK_Delete;
+    case NamedKey::Insert:
+        return XK_Insert;
+    case NamedKey::Home:
+        return XK_Home;
+    case NamedKey::End:
+        return XK_End;
+    case NamedKey::PageUp:
+        return XK_Prior;
+    case NamedKey::PageDown:
+        return XK_Next;
+    case NamedKey::Up:
+        return XK_Up;
+    case NamedKey::Down:
+        return XK_Down;
+    case NamedKey::Left:
+        return XK_Left;
+    case NamedKey::Right:
+        return XK_Right;
+    case NamedKey::CapsLock:
+        return XK_Caps_Lock;
+    case NamedKey::NumLock:
+        return XK_Num_Lock;
+    case NamedKey::ScrollLock:
+        return XK_Scroll_Lock;
+    case NamedKey::Break:
+        return XK_Pause;
+    case NamedKey::PrintScreen:
+        return XK_Print;
+    case NamedKey::Help:
+        return XK_Help;
+    case NamedKey::Add:
+        return XK_KP_Add;
+    case NamedKey::Subtract:
+        return XK_KP_Subtract;
+    case NamedKey::Multiply:
+        return XK_KP_Multiply;
+    case NamedKey::Divide:
+        return XK_KP_Divide;
     default:
         return XK_F1 + (static_cast<unsigned long>(key) - static_cast<unsigned long>(NamedKey::F1));
     }
 }
 
-unsigned long keysymOf(Modifier modifier)
-{
+unsigned long keysymOf(Modifier modifier) {
     switch (modifier) {
-    case Modifier::Shift: return XK_Shift_L;
-    case Modifier::Control: return XK_Control_L;
-    case Modifier::Alt: return XK_Alt_L;
+    case Modifier::Shift:
+        return XK_Shift_L;
+    case Modifier::Control:
+        return XK_Control_L;
+    case Modifier::Alt:
+        return XK_Alt_L;
     }
     return XK_Shift_L;
 }
 
 // X keysyms: Latin-1 characters are their own keysym, others are 0x01000000 + the code point.
-unsigned long keysymOfCharacter(char32_t c)
-{
+unsigned long keysymOfCharacter(char32_t c) {
     if (c == '\n' || c == '\r')
         return XK_Return;
     if ((c >= 0x20 && c <= 0x7E) || (c >= 0xA0 && c <= 0xFF))
@@ -67,16 +91,14 @@ unsigned long keysymOfCharacter(char32_t c)
 
 XTestKeySender::XTestKeySender() = default;
 
-XTestKeySender::~XTestKeySender()
-{
+XTestKeySender::~XTestKeySender() {
     if (display_) {
         releaseSpareKeycodes();
         XCloseDisplay(display_);
     }
 }
 
-Status XTestKeySender::connect()
-{
+Status XTestKeySender::connect() {
     if (display_)
         return Status::success();
     const char* name = std::getenv("DISPLAY");
@@ -106,8 +128,7 @@ Status XTestKeySender::connect()
     return Status::success();
 }
 
-unsigned XTestKeySender::spareKeycodeFor(unsigned long keysym)
-{
+unsigned XTestKeySender::spareKeycodeFor(unsigned long keysym) {
     if (auto found = remapped_.find(keysym); found != remapped_.end())
         return found->second;
     if (spareKeycodes_.empty())
@@ -122,8 +143,7 @@ unsigned XTestKeySender::spareKeycodeFor(unsigned long keysym)
     return code;
 }
 
-void XTestKeySender::releaseSpareKeycodes()
-{
+void XTestKeySender::releaseSpareKeycodes() {
     for (const auto& [keysym, code] : remapped_) {
         KeySym none[2] = {NoSymbol, NoSymbol};
         XChangeKeyboardMapping(display_, static_cast<int>(code), 2, none, 1);
@@ -132,8 +152,7 @@ void XTestKeySender::releaseSpareKeycodes()
     XSync(display_, False);
 }
 
-bool XTestKeySender::strokeFor(const Key& key, Stroke& stroke)
-{
+bool XTestKeySender::strokeFor(const Key& key, Stroke& stroke) {
     unsigned long keysym = 0;
     switch (key.kind) {
     case Key::Kind::Modifier:
@@ -164,8 +183,7 @@ bool XTestKeySender::strokeFor(const Key& key, Stroke& stroke)
     return stroke.keycode != 0;
 }
 
-Status XTestKeySender::send(const std::vector<KeyEvent>& events)
-{
+Status XTestKeySender::send(const std::vector<KeyEvent>& events) {
     Status connected = connect();
     if (!connected)
         return connected;
