@@ -20,8 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t at = 0; at + 16 <= size && rects.size() < 55; at += 16) {
         ShapeRect r;
         std::memcpy(&r, data + at, 16);
-        if (r.right <= r.left || r.bottom <= r.top || r.right - r.left > 4000 ||
-            r.bottom - r.top > 4000 || r.left < -4000 || r.top < -4000)
+        // Widened: the difference of two arbitrary ints can overflow one.
+        const std::int64_t width = std::int64_t{r.right} - r.left;
+        const std::int64_t height = std::int64_t{r.bottom} - r.top;
+        if (width <= 0 || height <= 0 || width > 4000 || height > 4000 || r.left < -4000 ||
+            r.top < -4000)
             continue;
         rects.push_back(r);
     }
