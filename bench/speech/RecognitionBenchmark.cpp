@@ -216,11 +216,15 @@ void run(bool stock, const Split& split, const std::vector<Sample>& samples, Fig
         auto take = [&](const SphinxDecoder::Heard& result, double atMs) {
             if (dump && !stock && !result.candidate.empty())
                 std::fprintf(dump,
-                             "%s\t%s\t%s\t%s\t%.3f\t%.3f\t%.3f\t%.3f\t%d\t%d\t%.3f\t%.3f\t%.3f\n",
+                             "%s\t%s\t%s\t%s\t%.3f\t%.3f\t%.3f\t%.3f\t%d\t%d\t%.3f\t%.3f\t%.3f\t%."
+                             "3f\t%.3f\t%"
+                             ".3f\t%.3f\n",
                              split.name, sample.text.c_str(), sample.expected.c_str(),
                              result.candidate.c_str(), result.framesPerPhone, result.scorePerFrame,
                              result.coverage, result.phoneLoopGap, result.words, result.phones,
-                             result.phoneDistance, result.speechOutside, result.worstWordGap);
+                             result.phoneDistance, result.speechOutside, result.worstWordGap,
+                             result.silenceInside, result.heardPhoneRatio, result.fastestWord,
+                             result.slowestWord);
             if (result.key.empty())
                 return;
             accepted.push_back(result.key);

@@ -46,6 +46,14 @@ public:
         // The phone-loop gap of the phrase's worst-matched word: talk that shares some words
         // with a phrase is forced onto it through the others.
         double worstWordGap = 0;
+        // Share of the phrase's frames that the free phones hear as silence or noise: a short
+        // word forced onto a longer phrase leaves the phrase stretched over the pauses around it.
+        double silenceInside = 0;
+        // Log of the phones heard freely over the phrase's frames per phone of the phrase.
+        double heardPhoneRatio = 0;
+        // Frames per phone of the phrase's most squeezed and most stretched words (logs).
+        double fastestWord = 0;
+        double slowestWord = 0;
         int words = 0;
         int phones = 0;
         double acceptance = -1e9; // see acceptance(); nothing to accept without a candidate
@@ -76,8 +84,8 @@ public:
     // whether that is enough to report it.
     static double acceptance(const Heard& heard);
     static bool accepts(const Heard& heard) { return heard.acceptance > acceptThreshold; }
-    // Chosen on the tuning split: about 3% of other talk let through, 90% of right phrases kept.
-    static constexpr double acceptThreshold = 1.0;
+    // Chosen on the tuning split: about 1% of other talk let through, 95% of right phrases kept.
+    static constexpr double acceptThreshold = 0.0;
     // While the program's own voice is taken out of what it hears, the user's words come through
     // fainter and score lower; only the barge-in phrase can count then, so less is asked of it.
     static constexpr double bargeInThreshold = -1.5;
@@ -92,7 +100,7 @@ private:
     void endUtterance(std::vector<Heard>& heard);
     void endBoth();
     struct WordSpan {
-        int start, end, acoustic;
+        int start, end, acoustic, phones;
     };
     void comparePhoneLoop(Heard& result, const std::vector<WordSpan>& spans,
                           const std::vector<std::string>& hypothesisPhones);
