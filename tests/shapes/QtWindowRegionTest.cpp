@@ -38,6 +38,22 @@ TEST(QtWindowRegion, ABlockCutShortOfItsRectanglesIsNoRegion) {
     EXPECT_FALSE(QtWindowRegion::regionOf(blockOf(FlipShape1, 16)));
 }
 
+TEST(QtWindowRegion, ARectangleWiderOrTallerThanAnIntIsNoRegion) {
+    const struct {
+        const char* what;
+        ShapeRect rect;
+    } cases[] = {
+        {"too wide", {-2000000000, 0, 2000000000, 10}},
+        {"too tall", {0, -2000000000, 10, 2000000000}},
+    };
+    for (const auto& c : cases) {
+        const ShapeRect rects[] = {{0, 0, 5, 5}, c.rect};
+        Shape shape;
+        shape.rects = rects;
+        EXPECT_FALSE(QtWindowRegion::regionOf(blockOf(shape, 64))) << c.what;
+    }
+}
+
 TEST(QtWindowRegion, SetsAChangedRegionOnlyOnce) {
     QWidget window;
     window.resize(287, 389);

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -46,8 +48,13 @@ std::optional<QRegion> QtWindowRegion::regionOf(std::span<const std::uint8_t> bl
         const int top = signedAt(block, at + 4);
         const int right = signedAt(block, at + 8);
         const int bottom = signedAt(block, at + 12);
-        if (right > left && bottom > top)
-            region += QRect(left, top, right - left, bottom - top);
+        // Widened: sides far apart have a difference no int holds, and such a block is corrupt.
+        const std::int64_t width = std::int64_t{right} - left;
+        const std::int64_t height = std::int64_t{bottom} - top;
+        if (width > std::numeric_limits<int>::max() || height > std::numeric_limits<int>::max())
+            return std::nullopt;
+        if (width > 0 && height > 0)
+            region += QRect(left, top, static_cast<int>(width), static_cast<int>(height));
     }
     return region;
 }
