@@ -8,6 +8,7 @@
 #include <pocketsphinx.h>
 #include <sphinxbase/ckd_alloc.h>
 #include <sphinxbase/err.h>
+#include <sphinxbase/feat.h>
 #include <sphinxbase/fsg_model.h>
 
 #include <algorithm>
@@ -26,6 +27,10 @@ constexpr int endSilenceFrames = 22;
 constexpr std::size_t samplesPerFrame = 160;
 // What the decoder may process at once, so that the end of speech is seen to the frame.
 constexpr std::size_t piece = 2 * samplesPerFrame;
+// Audio kept for decoding an utterance again: some quiet before the speech for the decoder to
+// find its start in, and no more than a phrase could last.
+constexpr std::size_t keptBefore = 8000;
+constexpr std::size_t keptAtMost = 6 * 16000;
 
 std::filesystem::path acousticModel(const SphinxDecoder::Settings& s) {
     return std::filesystem::path(s.modelFolder) / "en-us";
@@ -274,8 +279,12 @@ void SphinxDecoder::process(const std::int16_t* samples, std::size_t count,
             if (phoneLoop_)
                 ps_start_utt(phoneLoop_);
             started_ = true;
+            audio_.clear();
+            keepAudio_ = phoneLoop_ != nullptr;
         }
         const std::size_t n = std::min(piece, count - at);
+        if (keepAudio_)
+            audio_.insert(audio_.end(), samples + at, samples + at + n);
         ps_process_raw(decoder_, samples + at, n, FALSE, FALSE);
         if (phoneLoop_)
             ps_process_raw(phoneLoop_, samples + at, n, FALSE, FALSE);
@@ -286,6 +295,12 @@ void SphinxDecoder::process(const std::int16_t* samples, std::size_t count,
             utteranceStart_ = fed_;
         } else if (!speech && inUtterance_) {
             endUtterance(heard);
+        }
+        if (!inUtterance_ && audio_.size() > 2 * keptBefore) {
+            audio_.erase(audio_.begin(), audio_.end() - static_cast<std::ptrdiff_t>(keptBefore));
+        } else if (audio_.size() > keptAtMost) {
+            audio_.clear();
+            keepAudio_ = false;
         }
     }
 }
@@ -302,6 +317,46 @@ void SphinxDecoder::endBoth() {
     if (phoneLoop_)
         ps_end_utt(phoneLoop_);
     started_ = false;
+}
+
+SphinxDecoder::Heard SphinxDecoder::decodeAgain() {
+    // Both decoders once more over the kept audio as one whole utterance, normalised by its own
+    // cepstral mean; the live means are put back afterwards, so that the same audio does not count
+    // twice in them.
+    Heard result;
+    struct Kept {
+        std::vector<mfcc_t> mean, sum;
+        int32 frames;
+        cmn_type_t type;
+    };
+    ps_decoder_t* const decoders[] = {decoder_, phoneLoop_};
+    Kept kept[std::size(decoders)];
+    for (std::size_t i = 0; i < std::size(decoders); ++i) {
+        feat_t* feat = ps_get_feat(decoders[i]);
+        const cmn_t* cmn = feat->cmn_struct;
+        kept[i] = Kept{{cmn->cmn_mean, cmn->cmn_mean + cmn->veclen},
+                       {cmn->sum, cmn->sum + cmn->veclen},
+                       cmn->nframe,
+                       feat->cmn};
+        feat->cmn = CMN_BATCH;
+    }
+    bool decoded = true;
+    for (ps_decoder_t* decoder : decoders) {
+        decoded = decoded && ps_start_utt(decoder) >= 0 &&
+                  ps_process_raw(decoder, audio_.data(), audio_.size(), FALSE, TRUE) >= 0;
+        ps_end_utt(decoder);
+    }
+    if (decoded)
+        result = readResult();
+    for (std::size_t i = 0; i < std::size(decoders); ++i) {
+        feat_t* feat = ps_get_feat(decoders[i]);
+        cmn_t* cmn = feat->cmn_struct;
+        feat->cmn = kept[i].type;
+        std::copy(kept[i].mean.begin(), kept[i].mean.end(), cmn->cmn_mean);
+        std::copy(kept[i].sum.begin(), kept[i].sum.end(), cmn->sum);
+        cmn->nframe = kept[i].frames;
+    }
+    return result;
 }
 
 void SphinxDecoder::restartUtterance() {
@@ -414,17 +469,11 @@ double SphinxDecoder::acceptance(const Heard& heard) {
     return sum + tooSlowOrFast * pace * pace;
 }
 
-void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
-    endBoth();
-    inUtterance_ = false;
+SphinxDecoder::Heard SphinxDecoder::readResult() {
     Heard result;
-    result.startSample = utteranceStart_;
-    result.endSample = fed_;
     const char* hypothesis = ps_get_hyp(decoder_, nullptr);
-    if (!hypothesis || !*hypothesis) { // no path through the grammar
-        heard.push_back(result);
-        return;
-    }
+    if (!hypothesis || !*hypothesis) // no path through the grammar
+        return result;
     std::vector<std::string> words;
     std::vector<std::string> hypothesisPhones;
     std::vector<WordSpan> spans;
@@ -462,10 +511,8 @@ void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
             base.erase(paren); // an alternative pronunciation, "word(2)"
         words.push_back(base);
     }
-    if (words.empty()) {
-        heard.push_back(result);
-        return;
-    }
+    if (words.empty())
+        return result;
     const int frames = std::max(1, lastFrame - firstFrame + 1);
     result.candidate = SpokenPhrases::keyOf(words);
     result.framesPerPhone = static_cast<double>(frames) / std::max(1, phones);
@@ -485,6 +532,20 @@ void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
     if (phoneLoop_)
         comparePhoneLoop(result, spans, hypothesisPhones);
     result.acceptance = acceptance(result);
+    return result;
+}
+
+void SphinxDecoder::endUtterance(std::vector<Heard>& heard) {
+    endBoth();
+    inUtterance_ = false;
+    Heard result = readResult();
+    if (phoneLoop_ && !accepts(result) && !audio_.empty()) {
+        const Heard again = decodeAgain();
+        if (again.acceptance > againThreshold && again.acceptance > result.acceptance)
+            result = again;
+    }
+    result.startSample = utteranceStart_;
+    result.endSample = fed_;
     if (settings_.stock || accepts(result))
         result.key = result.candidate;
     heard.push_back(result);

@@ -89,6 +89,9 @@ public:
     // While the program's own voice is taken out of what it hears, the user's words come through
     // fainter and score lower; only the barge-in phrase can count then, so less is asked of it.
     static constexpr double bargeInThreshold = -1.5;
+    // What the second decoding of a rejected utterance must reach: with two tries, everyday talk
+    // gets more chances to pass, so more is asked of the second (chosen on the tuning split).
+    static constexpr double againThreshold = 1.0;
 
 private:
     explicit SphinxDecoder(const Settings& settings);
@@ -98,6 +101,14 @@ private:
                      std::set<std::string, std::less<>>& unpronounced);
     Status addWord(const std::string& word, const std::vector<std::string>& phones);
     void endUtterance(std::vector<Heard>& heard);
+    // The grammar's best phrase for the utterance just ended, with its features.
+    Heard readResult();
+    // The decoders' live cepstral mean lags behind a change of voice, microphone or noise (and
+    // starts from the model's own at startup): the first utterance after one is heard against
+    // the old mean and mostly lost. A rejected utterance is therefore decoded once more from its
+    // kept audio, normalised by its own mean. Tuning split: 95.0% to 95.8% of
+    // phrases right, talk let through 0.4% to 0.8%.
+    Heard decodeAgain();
     void endBoth();
     struct WordSpan {
         int start, end, acoustic, phones;
@@ -113,4 +124,8 @@ private:
     bool inUtterance_ = false;
     std::int64_t fed_ = 0;
     std::int64_t utteranceStart_ = 0;
+    // The audio since the decoders' utterance started, up to some quiet before the speech; empty
+    // when the speech went on too long to be a phrase.
+    std::vector<std::int16_t> audio_;
+    bool keepAudio_ = true;
 };
