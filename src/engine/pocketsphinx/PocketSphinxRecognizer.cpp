@@ -97,8 +97,7 @@ Status PocketSphinxRecognizer::activate() {
         listen_ = true;
         if (!opened) {
             inputTrouble_ = "cannot listen: " + opened.message();
-            reopenDelay_ = firstReopenDelay;
-            nextReopen_ = std::chrono::steady_clock::now() + reopenDelay_;
+            tryAgainIn(firstReopenDelay);
         }
     }
     wake_.notify_all();
@@ -123,8 +122,7 @@ void PocketSphinxRecognizer::tryToReopen() {
     const Status opened = openInput();
     std::lock_guard lock(mutex_);
     if (!opened) {
-        reopenDelay_ = std::min(reopenDelay_ * 2, longestReopenDelay);
-        nextReopen_ = std::chrono::steady_clock::now() + reopenDelay_;
+        tryAgainIn(std::min(reopenDelay_ * 2, longestReopenDelay));
         return;
     }
     if (!inputTrouble_.empty())
@@ -132,13 +130,17 @@ void PocketSphinxRecognizer::tryToReopen() {
     inputTrouble_.clear();
 }
 
+void PocketSphinxRecognizer::tryAgainIn(std::chrono::milliseconds delay) {
+    reopenDelay_ = delay;
+    nextReopen_ = std::chrono::steady_clock::now() + delay;
+}
+
 void PocketSphinxRecognizer::lostInput(const Status& why) {
     Log::warning("stopped listening: " + why.message() + "; trying again until it is back");
     std::lock_guard lock(mutex_);
     inputTrouble_ = "stopped listening: " + why.message();
     // A server that is restarting needs a moment before it takes streams again.
-    reopenDelay_ = firstReopenDelay;
-    nextReopen_ = std::chrono::steady_clock::now() + reopenDelay_;
+    tryAgainIn(firstReopenDelay);
 }
 
 Recognizer::Condition PocketSphinxRecognizer::condition() const {

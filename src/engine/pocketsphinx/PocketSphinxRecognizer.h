@@ -54,6 +54,8 @@ private:
     // Recognizer's thread: opens the lost microphone once its time has come.
     void tryToReopen();
     void lostInput(const Status& why);
+    // With mutex_ held: the next try to open the microphone, this long from now.
+    void tryAgainIn(std::chrono::milliseconds delay);
     void installGrammar(Pending pending);
     void deliver(const SphinxDecoder::Heard& heard, std::int64_t startMs, std::int64_t endMs);
     void onHeard(const std::string& key, bool ownVoiceAudible,
