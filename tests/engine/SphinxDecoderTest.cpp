@@ -54,3 +54,26 @@ TEST(SphinxDecoder, AMissingModelIsAClearError) {
     EXPECT_FALSE(SphinxDecoder::create(settings, status));
     EXPECT_NE(status.message().find("pocketsphinx-en-us"), std::string::npos) << status.message();
 }
+
+TEST(SphinxDecoder, AWordRunTogetherWithTheSameSoundBeforeItIsHeardAndReportedPlain) {
+    // "zel listen" is said with one long L; the decoder offers "listen" without its L only after
+    // a word ending in L, and the phrase comes back as written.
+    Status status = Status::success();
+    auto decoder = SphinxDecoder::create({}, status);
+    ASSERT_TRUE(decoder) << status.message();
+    const SpokenPhrases phrases({"zel listen", "nubo listen", "stop listen"});
+    ASSERT_TRUE(decoder->setGrammar(phrases.sequences()).ok());
+    const struct {
+        const char* said;
+        int phones;                                      // of the pronunciations the decoder took
+    } cases[] = {{"zel listen", 7}, {"stop listen", 9}}; // "stop" ends in another sound
+    for (const auto& c : cases) {
+        std::vector<SphinxDecoder::Heard> heard;
+        const auto audio = say(c.said, "en-us+f2");
+        decoder->process(audio.data(), audio.size(), heard);
+        decoder->finish(heard);
+        ASSERT_EQ(heard.size(), 1u) << c.said;
+        EXPECT_EQ(heard[0].candidate, c.said);
+        EXPECT_EQ(heard[0].phones, c.phones) << c.said;
+    }
+}

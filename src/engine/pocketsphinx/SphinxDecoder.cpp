@@ -12,6 +12,7 @@
 #include <sphinxbase/fsg_model.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <iterator>
@@ -43,22 +44,45 @@ bool isFiller(const char* word) {
     return !word || word[0] == '<' || word[0] == '[';
 }
 
-int phoneCount(ps_decoder_t* decoder, const char* word) {
-    char* phones = ps_lookup_word(decoder, word);
-    if (!phones)
-        return 1;
-    int count = 0;
-    std::istringstream in(phones);
-    std::string phone;
-    while (in >> phone)
-        ++count;
-    ckd_free(phones);
-    return std::max(1, count);
+std::vector<std::string> phonesOf(ps_decoder_t* decoder, const std::string& word) {
+    std::vector<std::string> phones;
+    if (char* pronunciation = ps_lookup_word(decoder, word.c_str())) {
+        std::istringstream in(pronunciation);
+        std::string phone;
+        while (in >> phone)
+            phones.push_back(phone);
+        ckd_free(pronunciation);
+    }
+    return phones;
+}
+
+// Every pronunciation the decoder knows for the word: "word", "word(2)", ...
+std::vector<std::vector<std::string>> pronunciationsOf(ps_decoder_t* decoder,
+                                                       const std::string& word) {
+    std::vector<std::vector<std::string>> all;
+    for (int i = 1;; ++i) {
+        auto phones = phonesOf(decoder, i == 1 ? word : word + "(" + std::to_string(i) + ")");
+        if (phones.empty())
+            return all;
+        all.push_back(std::move(phones));
+    }
+}
+
+// A word said straight after one that ends in its first sound shares that sound ("zel listen"
+// is said with one long L): such a word gets a variant without its first phone, named
+// "word~phone", which the grammar offers only after words ending in that phone.
+constexpr char joinedMark = '~';
+
+std::string plainWord(std::string word) {
+    if (const auto mark = word.find_first_of("(~"); mark != std::string::npos && mark > 0)
+        word.erase(mark); // an alternative pronunciation "word(2)", or a joined variant
+    return word;
 }
 
 // A prefix tree of the word sequences, so that phrases sharing their first words share states.
 struct Trie {
     struct Node {
+        std::string word; // the word that leads here
         std::map<std::string, int> next;
         int through = 0; // sequences that go on past this node
         int ending = 0;  // sequences that end here
@@ -74,7 +98,7 @@ struct Trie {
             if (found == nodes[static_cast<std::size_t>(at)].next.end()) {
                 child = static_cast<int>(nodes.size());
                 nodes[static_cast<std::size_t>(at)].next.emplace(word, child);
-                nodes.emplace_back();
+                nodes.emplace_back().word = word;
             } else {
                 child = found->second;
             }
@@ -230,6 +254,7 @@ Status SphinxDecoder::setGrammar(const std::vector<std::vector<std::string>>& se
     if (usable == 0)
         return Status::failure("the grammar has no phrase that can be spoken");
 
+    Pronunciations pronunciations;
     logmath_t* logmath = ps_get_logmath(decoder_);
     cmd_ln_t* config = ps_get_config(decoder_);
     const float languageWeight = static_cast<float>(cmd_ln_float32_r(config, "-lw"));
@@ -244,13 +269,19 @@ Status SphinxDecoder::setGrammar(const std::vector<std::vector<std::string>>& se
         const double total = node.through;
         for (const auto& [word, child] : node.next) {
             const auto& next = trie.nodes[static_cast<std::size_t>(child)];
-            const int wordId = fsg_model_word_add(fsg, word.c_str());
-            if (next.through > 0)
-                fsg_model_trans_add(fsg, static_cast<int>(at), child,
-                                    logmath_log(logmath, next.through / total), wordId);
-            if (next.ending > 0)
-                fsg_model_trans_add(fsg, static_cast<int>(at), finalState,
-                                    logmath_log(logmath, next.ending / total), wordId);
+            std::vector<std::string> labels = {word};
+            if (at != 0 && !settings_.stock)
+                for (auto& variant : joinedVariants(node.word, word, pronunciations))
+                    labels.push_back(std::move(variant));
+            for (const auto& label : labels) {
+                const int wordId = fsg_model_word_add(fsg, label.c_str());
+                if (next.through > 0)
+                    fsg_model_trans_add(fsg, static_cast<int>(at), child,
+                                        logmath_log(logmath, next.through / total), wordId);
+                if (next.ending > 0)
+                    fsg_model_trans_add(fsg, static_cast<int>(at), finalState,
+                                        logmath_log(logmath, next.ending / total), wordId);
+            }
         }
     }
     if (started_) {
@@ -265,6 +296,40 @@ Status SphinxDecoder::setGrammar(const std::vector<std::vector<std::string>>& se
     }
     hasGrammar_ = true;
     return Status::success();
+}
+
+std::vector<std::string> SphinxDecoder::joinedVariants(const std::string& previous,
+                                                       const std::string& word,
+                                                       Pronunciations& known) {
+    auto pronunciations = [&](const std::string& w) -> const auto& {
+        auto found = known.find(w);
+        if (found == known.end())
+            found = known.emplace(w, pronunciationsOf(decoder_, w)).first;
+        return found->second;
+    };
+    std::set<std::string, std::less<>> lastPhones;
+    for (const auto& phones : pronunciations(previous))
+        lastPhones.insert(phones.back());
+    std::map<std::string, std::vector<std::string>> shortened; // by the phone left out
+    for (const auto& phones : pronunciations(word)) {
+        if (phones.size() < 2 || !lastPhones.contains(phones.front()))
+            continue;
+        std::string rest;
+        for (auto phone = phones.begin() + 1; phone != phones.end(); ++phone)
+            rest += (rest.empty() ? "" : " ") + *phone;
+        shortened[phones.front()].push_back(rest);
+    }
+    std::vector<std::string> variants;
+    for (const auto& [phone, rest] : shortened) {
+        std::string name = word + joinedMark;
+        for (const char c : phone)
+            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        // A variant the decoder refuses only costs the joined way of saying the phrase.
+        if (phonesOf(decoder_, name).empty() && !addWord(name, rest))
+            continue;
+        variants.push_back(std::move(name));
+    }
+    return variants;
 }
 
 void SphinxDecoder::process(const std::int16_t* samples, std::size_t count,
@@ -495,21 +560,13 @@ SphinxDecoder::Heard SphinxDecoder::readResult() {
         if (firstFrame < 0)
             firstFrame = start;
         lastFrame = end;
-        const int wordPhones = phoneCount(decoder_, word);
-        spans.push_back(WordSpan{start, end, acoustic, wordPhones});
-        phones += wordPhones;
-        if (char* pronunciation = ps_lookup_word(decoder_, word)) {
-            std::istringstream in(pronunciation);
-            std::string phone;
-            while (in >> phone)
-                hypothesisPhones.push_back(phone);
-            ckd_free(pronunciation);
-        }
+        const auto wordPhones = phonesOf(decoder_, word);
+        const int count = std::max(1, static_cast<int>(wordPhones.size()));
+        spans.push_back(WordSpan{start, end, acoustic, count});
+        phones += count;
+        hypothesisPhones.insert(hypothesisPhones.end(), wordPhones.begin(), wordPhones.end());
         score += acoustic;
-        std::string base = word;
-        if (const auto paren = base.find('('); paren != std::string::npos && paren > 0)
-            base.erase(paren); // an alternative pronunciation, "word(2)"
-        words.push_back(base);
+        words.push_back(plainWord(word));
     }
     if (words.empty())
         return result;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -100,6 +101,12 @@ private:
     Status pronounce(const std::set<std::string, std::less<>>& words,
                      std::set<std::string, std::less<>>& unpronounced);
     Status addWord(const std::string& word, const std::vector<std::string>& phones);
+    // Each word's pronunciations as phones, looked up once per grammar.
+    using Pronunciations =
+        std::map<std::string, std::vector<std::vector<std::string>>, std::less<>>;
+    // The word's variants for being said straight after previous, added to the decoder as needed.
+    std::vector<std::string> joinedVariants(const std::string& previous, const std::string& word,
+                                            Pronunciations& known);
     void endUtterance(std::vector<Heard>& heard);
     // The grammar's best phrase for the utterance just ended, with its features.
     Heard readResult();
