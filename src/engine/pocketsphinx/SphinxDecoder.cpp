@@ -44,6 +44,14 @@ bool isFiller(const char* word) {
     return !word || word[0] == '<' || word[0] == '[';
 }
 
+// Phones as the decoder's dictionary writes a pronunciation: separated by blanks.
+template <typename Iterator> std::string joinPhones(Iterator first, Iterator last) {
+    std::string joined;
+    for (; first != last; ++first)
+        joined += (joined.empty() ? "" : " ") + *first;
+    return joined;
+}
+
 std::vector<std::string> phonesOf(ps_decoder_t* decoder, const std::string& word) {
     std::vector<std::string> phones;
     if (char* pronunciation = ps_lookup_word(decoder, word.c_str())) {
@@ -215,9 +223,8 @@ Status SphinxDecoder::pronounce(const std::set<std::string, std::less<>>& words,
         } else {
             std::string espeakPhonemes;
             if (EspeakEngine::phonemes(word, espeakPhonemes).ok()) {
-                std::string joined;
-                for (const auto& phone : PhoneMapping::toModelPhones(espeakPhonemes))
-                    joined += (joined.empty() ? "" : " ") + phone;
+                const auto modelPhones = PhoneMapping::toModelPhones(espeakPhonemes);
+                const std::string joined = joinPhones(modelPhones.begin(), modelPhones.end());
                 if (!joined.empty())
                     phones.push_back(joined);
             }
@@ -254,7 +261,7 @@ Status SphinxDecoder::setGrammar(const std::vector<std::vector<std::string>>& se
     if (usable == 0)
         return Status::failure("the grammar has no phrase that can be spoken");
 
-    Pronunciations pronunciations;
+    Pronunciations pronunciations{decoder_, {}};
     logmath_t* logmath = ps_get_logmath(decoder_);
     cmd_ln_t* config = ps_get_config(decoder_);
     const float languageWeight = static_cast<float>(cmd_ln_float32_r(config, "-lw"));
@@ -267,11 +274,15 @@ Status SphinxDecoder::setGrammar(const std::vector<std::vector<std::string>>& se
     for (std::size_t at = 0; at < trie.nodes.size(); ++at) {
         const auto& node = trie.nodes[at];
         const double total = node.through;
+        std::set<std::string, std::less<>> lastPhones; // of the word that leads here
+        if (at != 0 && !settings_.stock)
+            for (const auto& phones : pronunciations.of(node.word))
+                lastPhones.insert(phones.back());
         for (const auto& [word, child] : node.next) {
             const auto& next = trie.nodes[static_cast<std::size_t>(child)];
             std::vector<std::string> labels = {word};
-            if (at != 0 && !settings_.stock)
-                for (auto& variant : joinedVariants(node.word, word, pronunciations))
+            if (!lastPhones.empty())
+                for (auto& variant : joinedVariants(lastPhones, word, pronunciations))
                     labels.push_back(std::move(variant));
             for (const auto& label : labels) {
                 const int wordId = fsg_model_word_add(fsg, label.c_str());
@@ -298,26 +309,22 @@ Status SphinxDecoder::setGrammar(const std::vector<std::vector<std::string>>& se
     return Status::success();
 }
 
-std::vector<std::string> SphinxDecoder::joinedVariants(const std::string& previous,
-                                                       const std::string& word,
-                                                       Pronunciations& known) {
-    auto pronunciations = [&](const std::string& w) -> const auto& {
-        auto found = known.find(w);
-        if (found == known.end())
-            found = known.emplace(w, pronunciationsOf(decoder_, w)).first;
-        return found->second;
-    };
-    std::set<std::string, std::less<>> lastPhones;
-    for (const auto& phones : pronunciations(previous))
-        lastPhones.insert(phones.back());
+const std::vector<std::vector<std::string>>&
+SphinxDecoder::Pronunciations::of(const std::string& word) {
+    auto found = byWord.find(word);
+    if (found == byWord.end())
+        found = byWord.emplace(word, pronunciationsOf(decoder, word)).first;
+    return found->second;
+}
+
+std::vector<std::string>
+SphinxDecoder::joinedVariants(const std::set<std::string, std::less<>>& lastPhones,
+                              const std::string& word, Pronunciations& pronunciations) {
     std::map<std::string, std::vector<std::string>> shortened; // by the phone left out
-    for (const auto& phones : pronunciations(word)) {
+    for (const auto& phones : pronunciations.of(word)) {
         if (phones.size() < 2 || !lastPhones.contains(phones.front()))
             continue;
-        std::string rest;
-        for (auto phone = phones.begin() + 1; phone != phones.end(); ++phone)
-            rest += (rest.empty() ? "" : " ") + *phone;
-        shortened[phones.front()].push_back(rest);
+        shortened[phones.front()].push_back(joinPhones(phones.begin() + 1, phones.end()));
     }
     std::vector<std::string> variants;
     for (const auto& [phone, rest] : shortened) {

@@ -102,11 +102,16 @@ private:
                      std::set<std::string, std::less<>>& unpronounced);
     Status addWord(const std::string& word, const std::vector<std::string>& phones);
     // Each word's pronunciations as phones, looked up once per grammar.
-    using Pronunciations =
-        std::map<std::string, std::vector<std::vector<std::string>>, std::less<>>;
-    // The word's variants for being said straight after previous, added to the decoder as needed.
-    std::vector<std::string> joinedVariants(const std::string& previous, const std::string& word,
-                                            Pronunciations& known);
+    struct Pronunciations {
+        ps_decoder_s* decoder;
+        std::map<std::string, std::vector<std::vector<std::string>>, std::less<>> byWord;
+        const std::vector<std::vector<std::string>>& of(const std::string& word);
+    };
+    // The word's variants for being said straight after a word ending in one of lastPhones,
+    // added to the decoder as needed.
+    std::vector<std::string> joinedVariants(const std::set<std::string, std::less<>>& lastPhones,
+                                            const std::string& word,
+                                            Pronunciations& pronunciations);
     void endUtterance(std::vector<Heard>& heard);
     // The grammar's best phrase for the utterance just ended, with its features.
     Heard readResult();
