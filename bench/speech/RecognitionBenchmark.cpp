@@ -3,10 +3,10 @@
 // a plain grammar, on speech this benchmark makes with several espeak-ng voices and rates, with
 // and without noise.
 //
-// Two splits: the tuning split is what the decoder's settings and its rejection were chosen on;
-// the held-out split has other phrases, other sentences, other voices and other rates, and was
-// never looked at while tuning. Its figures are the ones to trust. A third, wide split (below) is
-// harder still; it takes about eight minutes.
+// Two splits: the tuning split is what the decoder's settings were chosen on, and with the wide
+// split (below) what the rejection was fitted on; the held-out split has other phrases, other
+// sentences, other voices and other rates, and was never fitted on. Its figures are the ones to
+// trust. The wide split is harder still; it takes about eight minutes.
 //
 // Options: --split tuning|held-out|wide (only one split; the wide split runs only when named),
 // --features FILE (every phrase the grammar offered, with the rejection's features, for fitting the

@@ -1,6 +1,7 @@
 #include "SphinxDecoder.h"
 
 #include "PronouncingDictionary.h"
+#include "RejectionModel.h"
 #include "SpokenPhrases.h"
 #include "engine/espeak/EspeakEngine.h"
 #include "engine/espeak/PhoneMapping.h"
@@ -516,29 +517,14 @@ void SphinxDecoder::comparePhoneLoop(Heard& result, const std::vector<WordSpan>&
 }
 
 double SphinxDecoder::acceptance(const Heard& heard) {
-    // A logistic model fitted by bench/speech/fit-rejection on the recognition benchmark's
-    // tuning split (never on its held-out split). Each feature alone overlaps a lot between
-    // phrases really said and other talk that the grammar forced onto its nearest phrase:
-    // espeak-ng's voices and the en-us model match poorly, so even right phrases score low.
-    static constexpr double mean[] = {11.6307, -27.3108, -16.5313, 2.1488, 0.7889, 0.1801,
-                                      -30.648, 0.0717,   0.0118,   2.0318, 2.5746};
-    static constexpr double deviation[] = {3.4604,  10.2436, 10.3244, 0.2425, 0.3664, 0.3033,
-                                           18.2901, 0.1013,  0.3299,  0.313,  0.3399};
-    static constexpr double weight[] = {-2.8648, 1.2051,  0.2589, -1.0148, -1.7691, -2.4258,
-                                        0.779,   -0.4312, 0.4538, 1.4158,  0.729};
-    static constexpr double tooSlowOrFast = 0.1842;
-    static constexpr double bias = 0.5182;
-    const double features[] = {heard.framesPerPhone,  heard.scorePerFrame,
-                               heard.phoneLoopGap,    std::log(std::max(1, heard.phones)),
-                               heard.phoneDistance,   std::min(heard.speechOutside, 1.0),
-                               heard.worstWordGap,    heard.silenceInside,
-                               heard.heardPhoneRatio, heard.fastestWord,
-                               heard.slowestWord};
-    double sum = bias;
-    for (std::size_t i = 0; i < std::size(features); ++i)
-        sum += weight[i] * (features[i] - mean[i]) / deviation[i];
-    const double pace = (heard.framesPerPhone - mean[0]) / deviation[0];
-    return sum + tooSlowOrFast * pace * pace;
+    // Each feature alone overlaps a lot between phrases really said and other talk that the
+    // grammar forced onto its nearest phrase: espeak-ng's voices and the en-us model match
+    // poorly, so even right phrases score low. Together they tell the two apart far better.
+    return RejectionModel::logOdds({heard.framesPerPhone, heard.scorePerFrame, heard.phoneLoopGap,
+                                    std::log(std::max(1, heard.phones)), heard.phoneDistance,
+                                    std::min(heard.speechOutside, 1.0), heard.worstWordGap,
+                                    heard.silenceInside, heard.heardPhoneRatio, heard.fastestWord,
+                                    heard.slowestWord, std::min(heard.coverage, 2.0)});
 }
 
 SphinxDecoder::Heard SphinxDecoder::readResult() {
