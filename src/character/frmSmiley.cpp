@@ -100,13 +100,21 @@ frmSmiley::frmSmiley(Form1& main, Scheduler& scheduler)
 
 frmSmiley::~frmSmiley() = default;
 
+void frmSmiley::setVisible(bool visible) {
+    // Mapping a placeholder only to withdraw it moments later races the window manager, which
+    // can drop the map that follows and leave the character unseen.
+    if (visible && size_.isEmpty())
+        return;
+    QWidget::setVisible(visible);
+}
+
 QSize frmSmiley::pictureSize() const {
     return base_ == Character::None ? QSize(0, 0) : factsOf(base_).size;
 }
 
 void frmSmiley::setCharacterSize(QSize size) {
     size_ = size;
-    // A window of no size cannot be mapped on X11; hidden it keeps its place and its timers.
+    // Hidden, it keeps its place and its timers.
     if (size.isEmpty()) {
         resize(1, 1);
         hide();

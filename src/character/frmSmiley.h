@@ -29,6 +29,10 @@ public:
     frmSmiley(Form1& main, Scheduler& scheduler);
     ~frmSmiley() override;
 
+    // A window of no size cannot be mapped on X11: shown without a picture, it is mapped once it
+    // gets one.
+    void setVisible(bool visible) override;
+
     void load();
 
     // Start-up: applies the character that entry 0's phrase names.

@@ -2,11 +2,27 @@
 
 #include "brain/BuiltinEntries.h"
 
+#include <QEvent>
+
 namespace {
 class StartUp : public ProgramFixture {};
 const std::string seededListen =
     "[Grammer]\r\ntype=cfg\r\n[<start>]\r\n<start>=zel listen\r\n"
     "<start>=stop listen\r\n<start>=stop speak\r\n<start>=go to sleep\r\n\r\n";
+
+// The shows and hides a window goes through, in order.
+class VisibilityLog : public QObject {
+public:
+    explicit VisibilityLog(QWidget& window) { window.installEventFilter(this); }
+    std::vector<QEvent::Type> events;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            events.push_back(event->type());
+        return false;
+    }
+};
 } // namespace
 
 TEST_F(StartUp, FirstRunCreatesTheFilesAndSeedsTheDefaultBrainWithinATick) {
@@ -48,6 +64,19 @@ TEST_F(StartUp, AppliesTheStoredCharacter) {
     scheduler.advance(1);
     EXPECT_EQ(character->basePicture(), frmSmiley::Character::Nubo);
     EXPECT_EQ(character->characterSize(), QSize(86, 96));
+}
+
+// A window manager can drop a map that follows a withdrawal too closely, which left the
+// character unseen now and then: it must not be mapped before it has a picture.
+TEST_F(StartUp, TheCharacterWindowIsMappedOnceWhenItGetsItsPicture) {
+    writeBuiltins("nubo listen");
+    build();
+    VisibilityLog log(*character);
+    form1->load();
+    EXPECT_FALSE(character->isVisible());
+    scheduler.advance(1);
+    EXPECT_TRUE(character->isVisible());
+    EXPECT_EQ(log.events, std::vector<QEvent::Type>{QEvent::Show});
 }
 
 TEST_F(StartUp, AHiddenCharacterTurnsTheBubbleOffAndRewritesTheBrainOnce) {
