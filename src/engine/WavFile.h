@@ -13,6 +13,7 @@ public:
     static Status read(const std::string& path, int wantedRate, std::vector<std::int16_t>& samples);
     static Status write(const std::string& path, int rate,
                         const std::vector<std::int16_t>& samples);
+    // The same samples always give the same result (no dither).
     static std::vector<std::int16_t> resample(const std::vector<std::int16_t>& samples,
                                               int fromRate, int toRate);
 };
