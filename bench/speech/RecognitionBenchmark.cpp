@@ -1,17 +1,18 @@
 // Recognition accuracy, false accepts of everyday talk, phrases said that fired another phrase,
 // end-of-speech-to-phrase latency and real-time factor, for the program's decoder settings and for
 // the decoder's stock settings with a plain grammar, on speech this benchmark makes with several
-// espeak-ng voices and rates, with and without noise.
+// espeak-ng voices and rates, with and without noise (the splits are in SpeechSplit.cpp).
 //
-// Two splits: the tuning split is what the decoder's settings were chosen on, and with the wide
-// split (below) what the rejection was fitted on; the held-out split has other phrases, other
+// The tuning split is what the decoder's settings were chosen on, and with the wide and the six
+// training splits what the rejection was fitted on; the held-out split has other phrases, other
 // sentences, other voices and other rates, and was never fitted on. Its figures are the ones to
 // trust. The wide split is harder still; it takes about eight minutes.
 //
-// Options: --split tuning|held-out|wide|voices (only one split; the wide and voices splits
-// run only when named), --features FILE (every phrase the grammar offered, with the rejection's
-// features, for fitting the rejection), --stock-only, --program-only. DECODER_ARGS="-name value
-// ..." adds decoder arguments to the program's settings.
+// Options: --split tuning|held-out|wide|voices|training (only those splits; by default tuning and
+// held-out), --features FILE (every phrase the grammar offered, with the rejection's features,
+// for fitting the rejection), --stock-only, --program-only. DECODER_ARGS="-name value ..." adds
+// decoder arguments to the program's settings.
+#include "SpeechSplit.h"
 #include "engine/AudioInput.h"
 #include "engine/WavFile.h"
 #include "engine/espeak/EspeakEngine.h"
@@ -29,241 +30,6 @@
 #include <vector>
 
 namespace {
-struct Split {
-    const char* name;
-    std::vector<std::string> brain;
-    std::vector<std::string> talk; // everyday sentences outside the grammar
-    std::vector<std::string> voices;
-    std::vector<int> rates;
-    std::vector<double> noiseDb = {0.0, 15.0}; // signal-to-noise ratios; 0 for quiet
-};
-
-const Split tuning = {
-    "tuning",
-    {"zel listen",       "nubo listen",     "stop listen",      "stop speak",
-     "go to sleep",      "what time is it", "what is the date", "read the selection",
-     "open the browser", "open my mail",    "start the music",  "next song",
-     "previous song",    "volume up",       "volume down",      "copy that",
-     "paste it",         "press enter",     "scroll up",        "scroll down",
-     "delete that",      "tell me a joke",  "how are you",      "good morning",
-     "good night",       "i c q",           "open 7zip",        "call bob",
-     "thank you",        "show the weather"},
-    {"I think it is going to rain later today",
-     "can you pass me the salt please",
-     "the meeting starts at nine tomorrow",
-     "where did I leave my keys",
-     "let's order pizza for dinner",
-     "my brother is coming over this weekend",
-     "did you see the game last night",
-     "I need to buy some milk",
-     "the train was late again",
-     "turn left at the next corner",
-     "what a beautiful day",
-     "stop talking so loud",
-     "listen to this song",
-     "I am going to sleep early tonight",
-     "open the window please",
-     "good morning everyone",
-     "how was your day",
-     "that movie was really good",
-     "please call me back later",
-     "yes"},
-    {"en-us", "en-us+f2", "en+m3"},
-    {130, 170}};
-
-// Never used while choosing settings or fitting the rejection.
-const Split heldOut = {
-    "held-out",
-    {"nubo listen",      "stop listen",         "stop speak",      "go to sleep",
-     "check my email",   "open the terminal",   "lock the screen", "what day is it",
-     "play some jazz",   "pause the video",     "mute the sound",  "take a screenshot",
-     "open the editor",  "close this window",   "search the web",  "set a timer",
-     "read my messages", "turn the lights off", "who are you",     "good evening",
-     "open gimp",        "call alice",          "x y z",           "open firefox",
-     "start 3d studio",  "show my calendar",    "zoom in",         "undo that",
-     "save the file",    "quindle frobnicate"},
-    {"could you help me carry these boxes",
-     "the weather was lovely this morning",
-     "I forgot to water the plants",
-     "we should visit grandma on sunday",
-     "the coffee machine is broken again",
-     "please close the door behind you",
-     "my phone battery is almost empty",
-     "let me think about it for a minute",
-     "the children are playing in the garden",
-     "she bought a new bicycle yesterday",
-     "turn the music down a little",
-     "did anyone see my glasses",
-     "the bus leaves in ten minutes",
-     "open the door for the cat",
-     "I really like this song",
-     "what time does the shop close",
-     "check the oven in five minutes",
-     "good evening everybody",
-     "no thanks",
-     "that sounds like a good plan"},
-    {"en-us+m2", "en-us+f4", "en-gb-x-rp+m5"},
-    {145, 185}};
-
-// A harder and wider check than the other two: more phrases, voices, accents and noise levels
-// (down to 10 dB SNR), and talk that shares words with the phrases; nothing in the held-out split.
-// Also meant as more data for fitting the rejection.
-const Split wide = {"wide",
-                    {"zel listen",
-                     "nubo listen",
-                     "stop listen",
-                     "stop speak",
-                     "go to sleep",
-                     "open the file manager",
-                     "minimize the window",
-                     "maximize this",
-                     "switch to desktop two",
-                     "show the clock",
-                     "read it again",
-                     "what is on my schedule",
-                     "play the radio",
-                     "stop the music",
-                     "louder please",
-                     "quieter please",
-                     "skip this track",
-                     "reply to the message",
-                     "new document",
-                     "print this page",
-                     "open spotify",
-                     "call mom",
-                     "launch blender",
-                     "empty the trash",
-                     "find my files",
-                     "go back",
-                     "go forward",
-                     "refresh the page",
-                     "new tab",
-                     "close the tab",
-                     "a b c",
-                     "open notepad",
-                     "lock my computer",
-                     "log out",
-                     "shut down the computer",
-                     "what is the weather",
-                     "how old are you",
-                     "tell me the news",
-                     "say hello",
-                     "good afternoon"},
-                    {"I will be home around six",
-                     "the dog needs a walk",
-                     "have you finished your homework",
-                     "it is too cold outside",
-                     "we ran out of bread",
-                     "my sister called this afternoon",
-                     "can you turn off the light in the kitchen",
-                     "the printer is out of paper",
-                     "let's go back home",
-                     "what is for lunch",
-                     "hello there",
-                     "she plays the piano every day",
-                     "this computer is so slow",
-                     "tell your friends about it",
-                     "the music was too loud at the party",
-                     "okay",
-                     "see you tomorrow",
-                     "I am not sure about that",
-                     "close enough",
-                     "the new neighbours seem nice",
-                     "did you read the news today",
-                     "shut the front door",
-                     "we need to fix the roof",
-                     "thanks a lot",
-                     "where is the remote",
-                     "I had a strange dream",
-                     "my computer crashed twice",
-                     "it's time to go",
-                     "nice weather we're having",
-                     "stop it"},
-                    {"en-us+m1", "en-us+f1", "en+m4", "en-gb-scotland+f3", "en-029+m6",
-                     "en-us-nyc+m7", "en-gb-x-gbclan+f5", "en-us+klatt"},
-                    {125, 195},
-                    {0.0, 10.0, 20.0}};
-
-// Twelve of espeak-ng's named voice variants, some far from any human voice (formants raised by
-// half, or the first one halved): how the program fares with voices unlike the model's speakers.
-// Other phrases and talk again; nothing here was tuned or fitted on.
-const Split voices = {"voices",
-                      {"zel listen",
-                       "nubo listen",
-                       "stop listen",
-                       "stop speak",
-                       "go to sleep",
-                       "open the calculator",
-                       "close the program",
-                       "switch windows",
-                       "show the desktop",
-                       "hide all windows",
-                       "start the timer",
-                       "stop the timer",
-                       "what is the time",
-                       "read the news",
-                       "play a song",
-                       "turn it up",
-                       "turn it down",
-                       "unmute the microphone",
-                       "next page",
-                       "previous page",
-                       "page down",
-                       "select all",
-                       "cut that",
-                       "take a note",
-                       "send the mail",
-                       "open the downloads",
-                       "who made you",
-                       "good job",
-                       "sing a song",
-                       "count to ten",
-                       "open libreoffice",
-                       "call peter",
-                       "j k l",
-                       "open vlc",
-                       "what is my name",
-                       "goodbye",
-                       "empty the recycle bin",
-                       "tell me something",
-                       "where am i",
-                       "repeat that"},
-                      {"we are going to the beach on saturday",
-                       "the soup is too hot",
-                       "can you believe the price of petrol",
-                       "I left my umbrella at work",
-                       "the cat is sleeping on the sofa",
-                       "my head hurts a bit",
-                       "remind me to call the bank",
-                       "that was a great song",
-                       "open your book at page ten",
-                       "the window in the bedroom is stuck",
-                       "he always reads the paper in the morning",
-                       "put the kettle on",
-                       "where are my shoes",
-                       "what a mess",
-                       "I don't know",
-                       "sure why not",
-                       "maybe later",
-                       "sounds good",
-                       "the next bus is at seven",
-                       "play with the dog outside",
-                       "the timer on the oven went off",
-                       "the music next door is loud",
-                       "good job everyone",
-                       "call me when you get home",
-                       "my computer needs an update",
-                       "we watched a film last night",
-                       "it is raining again",
-                       "turn around",
-                       "thank you so much",
-                       "switch off the telly"},
-                      {"en-us+Adam", "en-us+Annie", "en+Andy", "en-us-nyc+Paul",
-                       "en-gb-x-gbcwmd+Robert", "en+Steph", "en-us+grandpa", "en-us+shelby",
-                       "en-029+Linda", "en-gb-scotland+Mike", "en-us+travis", "en-us+klatt3"},
-                      {135, 180},
-                      {0.0, 12.0, 20.0}};
-
 constexpr int rate = AudioInput::sampleRate;
 FILE* dump = nullptr;
 std::vector<std::string> decoderArguments;
@@ -324,7 +90,7 @@ Sample makeSample(const std::string& text, const std::string& voice, int wpm, do
     return sample;
 }
 
-std::vector<Sample> makeSamples(const Split& split) {
+std::vector<Sample> makeSamples(const SpeechSplit& split) {
     std::mt19937 random(7);
     std::vector<Sample> samples;
     for (const auto& voice : split.voices) {
@@ -363,7 +129,7 @@ struct Figures {
 
 // Decodes every sample in turn with one decoder, as the program hears one utterance after
 // another; figures for the quiet and the noisy samples apart.
-void run(bool stock, const Split& split, const std::vector<Sample>& samples, Figures& quiet,
+void run(bool stock, const SpeechSplit& split, const std::vector<Sample>& samples, Figures& quiet,
          Figures& noisy) {
     Status status = Status::success();
     SphinxDecoder::Settings settings;
@@ -448,7 +214,7 @@ void print(const std::string& name, Figures f) {
     std::fflush(stdout);
 }
 
-void describe(const Split& split) {
+void describe(const SpeechSplit& split) {
     const std::size_t conditions = split.voices.size() * split.rates.size() * split.noiseDb.size();
     std::printf("%s split: %zu utterances of a %zu-phrase brain and %zu of %zu everyday sentences, "
                 "voices",
@@ -468,27 +234,47 @@ void describe(const Split& split) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<const Split*> splits = {&tuning, &heldOut};
+    std::vector<const SpeechSplit*> splits = {&tuningSplit, &heldOutSplit};
+    bool splitsNamed = false;
     bool program = true;
     bool stock = true;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--features" && i + 1 < argc) {
             dump = std::fopen(argv[++i], "w");
+            if (!dump) {
+                std::perror(argv[i]);
+                return 1;
+            }
         } else if (argument == "--split" && i + 1 < argc) {
+            if (!splitsNamed)
+                splits.clear();
+            splitsNamed = true;
             const std::string name = argv[++i];
-            splits = {name == tuning.name   ? &tuning
-                      : name == wide.name   ? &wide
-                      : name == voices.name ? &voices
-                                            : &heldOut};
+            if (name == "training") {
+                for (const auto& split : trainingSplits)
+                    splits.push_back(&split);
+                continue;
+            }
+            const SpeechSplit* named = nullptr;
+            for (const auto* split : {&tuningSplit, &heldOutSplit, &wideSplit, &voicesSplit})
+                if (name == split->name)
+                    named = split;
+            if (!named) {
+                std::fprintf(stderr, "recognition_benchmark: no split named \"%s\"\n",
+                             name.c_str());
+                return 2;
+            }
+            splits.push_back(named);
         } else if (argument == "--stock-only") {
             program = false;
         } else if (argument == "--program-only") {
             stock = false;
         } else {
-            std::fprintf(stderr,
-                         "usage: recognition_benchmark [--split tuning|held-out|wide|voices] "
-                         "[--features FILE] [--stock-only|--program-only]\n");
+            std::fprintf(
+                stderr,
+                "usage: recognition_benchmark [--split tuning|held-out|wide|voices|training]... "
+                "[--features FILE] [--stock-only|--program-only]\n");
             return 2;
         }
     }
