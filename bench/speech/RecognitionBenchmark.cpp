@@ -234,8 +234,7 @@ void describe(const SpeechSplit& split) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<const SpeechSplit*> splits = {&tuningSplit, &heldOutSplit};
-    bool splitsNamed = false;
+    std::vector<const SpeechSplit*> splits;
     bool program = true;
     bool stock = true;
     for (int i = 1; i < argc; ++i) {
@@ -247,9 +246,6 @@ int main(int argc, char** argv) {
                 return 1;
             }
         } else if (argument == "--split" && i + 1 < argc) {
-            if (!splitsNamed)
-                splits.clear();
-            splitsNamed = true;
             const std::string name = argv[++i];
             if (name == "training") {
                 for (const auto& split : trainingSplits)
@@ -284,6 +280,8 @@ int main(int argc, char** argv) {
         while (in >> word)
             decoderArguments.push_back(word);
     }
+    if (splits.empty())
+        splits = {&tuningSplit, &heldOutSplit};
     for (const auto* split : splits)
         describe(*split);
     std::printf("\n%-40s %8s %10s %10s %8s %8s %8s\n", "", "accuracy", "false acc.", "wrong phr.",
